@@ -56,10 +56,10 @@ TEST_F(SpeciesUnits, FactorsWithAllProperties) {
       {UnitType::ConcentrationFull, 4, kBecquerel * kAir},
       {UnitType::ConcentrationFull, 6, kBecquerel / kPicocurie * kAir / 1000},
       {UnitType::ConcentrationFull, 7, kAir},
-      {UnitType::ConcentrationFull, 8, 0.999985,
-       1e-5},  // lb/lb with the tables' 2.2046 and 0.45359
-      {UnitType::ConcentrationFull, 13, 1000 * kAir * kFoot * kFoot * kFoot,
-       1e-5},  // 35.3147 ft³/m³
+      // lb/lb is not 1: the tables round the pound to 2.2046 per kg and 0.45359 kg.
+      {UnitType::ConcentrationFull, 8, 2.2046 * 0.45359},
+      // The concentration families take 35.3147 ft³ per m³.
+      {UnitType::ConcentrationFull, 13, 1000 * kAir * kFoot * kFoot * kFoot, 1e-5},
       {UnitType::ConcentrationFull, 27, kGasVolume * kAir},
       {UnitType::ConcentrationFull, 29, kGasVolume * kAir, 1e-5},  // ft³/ft³ equals m³/m³
       {UnitType::ConcentrationFull, 40, 1 / kParticleMass},
