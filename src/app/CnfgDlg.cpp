@@ -139,9 +139,12 @@ class ConfigurationReader {
       invalid("Invalid temperature units #: ", unit);
       return;
     }
-    const double kelvin = temperatureToKelvin(value, unit);
-    if (kelvin >= kLowestTemperature && kelvin <= kHighestTemperature) {
-      config_.defaultTemperature = static_cast<float>(kelvin);
+    // Compared at the precision the value is kept in, so that the bounds written as they are
+    // count as inside.
+    const auto kelvin = static_cast<float>(temperatureToKelvin(value, unit));
+    if (kelvin >= static_cast<float>(kLowestTemperature) &&
+        kelvin <= static_cast<float>(kHighestTemperature)) {
+      config_.defaultTemperature = kelvin;
       config_.temperatureUnit = unit;
     } else {
       reporter_.report(Severity::Error,
