@@ -20,12 +20,15 @@ int main(int argc, char** argv) {
   CLI::Option* yesOption = app.add_flag("--yes", yes, "answer every question Yes");
   CLI::Option* noOption = app.add_flag("--no", no, "answer every question No");
   yesOption->excludes(noOption);
+  // The global options may also follow a subcommand.
+  app.fallthrough();
 
   mz::cli::CommandList commands = mz::cli::allCommands();
   std::vector<std::pair<CLI::App*, mz::cli::Command*>> subcommands;
   for (auto& command : commands) {
     CLI::App* sub =
         app.add_subcommand(std::string(command->name()), std::string(command->summary()));
+    sub->fallthrough();
     command->define(*sub);
     subcommands.emplace_back(sub, command.get());
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "app/ConfigUnits.h"
@@ -21,6 +22,7 @@ constexpr double kLowestTemperature = 286.05;   // K
 constexpr double kHighestTemperature = 306.25;  // K
 // A line of the converter path holds up to 260 characters.
 constexpr std::size_t kPathLineSize = 262;
+constexpr long kMaxWord = 32767;
 
 // The twelve palette lines of the file: eleven roles and the unused cursor colour before the
 // highlight.
@@ -72,17 +74,21 @@ class ConfigurationReader {
     readTemperature();
     if (*version >= 2) {
       if (!readConverterPath()) return;
-      readCellJump();
+      readRanged<std::int16_t>(config_.cellJump, Word::Signed, 1, kMaxWord,
+                               "Invalid cell jump: ", 10);
     }
     if (*version >= 4)
       readFlag(config_.floatingStatus, "Invalid floating status bar on/off value: ");
     if (*version >= 5) {
       readFlag(config_.colourZones, "Invalid zone coloring on/off value: ");
       readFlag(config_.colourDucts, "Invalid duct coloring on/off value: ");
-      readSelectedPalette();
+      readRanged<std::uint8_t>(config_.selectedPalette, Word::Unsigned, 0, kPaletteCount - 1,
+                               "Invalid selected palette: ", 0);
       for (std::size_t p = 1; p < kPaletteCount; ++p) readPalette(config_.palettes[p]);
-      readResultLines();
-      readTimeJump();
+      readRanged<std::uint8_t>(config_.resultLines, Word::Unsigned, 0, 2,
+                               "Invalid result lines on/off value: ", 1);
+      readRanged<std::int16_t>(config_.timeJump, Word::Signed, 2, kMaxWord,
+                               "Invalid time jump value: ", 10);
       readFlag(config_.maximizeAtStart, "Invalid maximize at startup value: ");
     }
   }
@@ -120,16 +126,8 @@ class ConfigurationReader {
   }
 
   void readUnits() {
-    const std::int16_t system = reader_.readShort();
-    if (system == 0 || system == 1)
-      config_.defaultUnitSystem = system;
-    else
-      invalid("Invalid units #: ", system);
-    const std::int16_t flow = reader_.readShort();
-    if (flow >= 0 && flow <= 8)
-      config_.defaultFlowUnit = flow;
-    else
-      invalid("Invalid flow units #: ", flow);
+    readRanged(config_.defaultUnitSystem, Word::Signed, 0, 1, "Invalid units #: ");
+    readRanged(config_.defaultFlowUnit, Word::Signed, 0, 8, "Invalid flow units #: ");
   }
 
   void readTemperature() {
@@ -164,64 +162,36 @@ class ConfigurationReader {
     return true;
   }
 
-  void readCellJump() {
-    const std::int16_t jump = reader_.readShort();
-    if (jump < 1) {
-      invalid("Invalid cell jump: ", jump);
-      config_.cellJump = 10;
-    } else {
-      config_.cellJump = jump;
+  // The file's integers are signed or unsigned 16-bit words; a negative unsigned word is out
+  // of range.
+  enum class Word { Signed, Unsigned };
+
+  // Takes a value in lo..hi; any other is reported with its message and gives the fallback, or
+  // leaves the field as it was when there is none.
+  template <typename Field>
+  void readRanged(Field& field, Word word, long lo, long hi, std::string_view message,
+                  std::optional<Field> fallback = std::nullopt) {
+    const long value =
+        word == Word::Signed ? long{reader_.readShort()} : long{reader_.readUShort()};
+    if (value >= lo && value <= hi) {
+      field = static_cast<Field>(value);
+      return;
     }
+    invalid(message, value);
+    if (fallback) field = *fallback;
   }
 
   void readFlag(std::int16_t& flag, std::string_view message) {
-    const std::uint16_t value = reader_.readUShort();
-    if (value <= 1) {
-      flag = static_cast<std::int16_t>(value);
-    } else {
-      invalid(message, value);
-      flag = 0;
-    }
-  }
-
-  void readSelectedPalette() {
-    const std::uint16_t value = reader_.readUShort();
-    if (value < kPaletteCount) {
-      config_.selectedPalette = static_cast<std::uint8_t>(value);
-    } else {
-      invalid("Invalid selected palette: ", value);
-      config_.selectedPalette = 0;
-    }
+    readRanged<std::int16_t>(flag, Word::Unsigned, 0, 1, message, 0);
   }
 
   void readPalette(Palette& palette) {
     for (std::size_t line = 0; line < kPaletteLines; ++line) {
-      const std::uint16_t value = reader_.readUShort();
-      if (line == kCursorLine) continue;
-      if (value <= 255)
-        palette[roleOfLine(line)] = static_cast<std::uint8_t>(value);
-      else
-        invalid(kColourMessages[line], value);
-    }
-  }
-
-  void readResultLines() {
-    const std::uint16_t value = reader_.readUShort();
-    if (value <= 2) {
-      config_.resultLines = static_cast<std::uint8_t>(value);
-    } else {
-      invalid("Invalid result lines on/off value: ", value);
-      config_.resultLines = 1;
-    }
-  }
-
-  void readTimeJump() {
-    const std::int16_t value = reader_.readShort();
-    if (value < 2) {
-      invalid("Invalid time jump value: ", value);
-      config_.timeJump = 10;
-    } else {
-      config_.timeJump = value;
+      if (line == kCursorLine) {
+        reader_.readUShort();
+        continue;
+      }
+      readRanged(palette[roleOfLine(line)], Word::Unsigned, 0, 255, kColourMessages[line]);
     }
   }
 
