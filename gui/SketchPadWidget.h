@@ -9,7 +9,7 @@ struct Configuration;
 
 class SketchPadWidget final : public QWidget {
  public:
-  SketchPadWidget(const Configuration& config, QWidget* parent = nullptr);
+  explicit SketchPadWidget(const Configuration& config, QWidget* parent = nullptr);
   // Sizes the area to columns x rows cells of cellSize pixels.
   void setGrid(int cellSize, int columns, int rows);
 

@@ -1,8 +1,8 @@
 // mulzonw: the desktop program.
 
 #include <QApplication>
-#include <QFile>
 #include <clocale>
+#include <string>
 
 #include "CloseSignals.h"
 #include "MainWindow.h"
@@ -25,10 +25,11 @@ int main(int argc, char** argv) {
   {
     mz::MainWindow window(session, ui);
     mz::CloseSignals closeSignals(window);
-    // The whole rest of the command line names the project, blanks included.
-    const QStringList arguments = app.arguments().mid(1);
-    if (!arguments.isEmpty())
-      mz::projectFromCommandLine(session, QFile::encodeName(arguments.join(' ')).toStdString());
+    // QApplication has taken out its own options; the rest of the command line names the
+    // project, blanks included.
+    std::string project;
+    for (int i = 1; i < argc; ++i) project += (i > 1 ? " " : "") + std::string(argv[i]);
+    if (!project.empty()) mz::projectFromCommandLine(session, project);
     window.showAtStart();
     code = app.exec();
   }
