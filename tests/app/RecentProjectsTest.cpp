@@ -117,6 +117,14 @@ TEST(RememberProject, EleventhProjectDropsTheOldest) {
   EXPECT_EQ(r.paths().back(), "/p5");
 }
 
+TEST(RecentProjectsList, RemovingASlotMovesTheLaterEntriesDown) {
+  RecentProjects r = listOf({"/a.prj", "/b.prj", "/c.prj"});
+  r.remove(0);
+  EXPECT_THAT(r.paths(), ElementsAre("/b.prj", "/c.prj"));
+  r.remove(5);
+  EXPECT_THAT(r.paths(), ElementsAre("/b.prj", "/c.prj"));
+}
+
 int byteWidth(std::string_view text) {
   return static_cast<int>(text.size());
 }
