@@ -5,10 +5,10 @@
 #include <optional>
 #include <string_view>
 
-#include "app/ConfigUnits.h"
 #include "app/FileHeader.h"
 #include "app/TextFile.h"
 #include "app/Version.h"
+#include "elements/Units.h"
 #include "foundation/FileOps.h"
 #include "foundation/Formats.h"
 #include "foundation/Heap.h"
@@ -133,13 +133,14 @@ class ConfigurationReader {
   void readTemperature() {
     const float value = reader_.readFloat();
     const std::int16_t unit = reader_.readShort();
-    if (unit < 0 || unit >= kTemperatureUnitCount) {
+    const auto converted = temperatureToKelvin(value, unit);
+    if (!converted) {
       invalid("Invalid temperature units #: ", unit);
       return;
     }
     // Compared at the precision the value is kept in, so that the bounds written as they are
     // count as inside.
-    const auto kelvin = static_cast<float>(temperatureToKelvin(value, unit));
+    const float kelvin = *converted;
     if (kelvin >= static_cast<float>(kLowestTemperature) &&
         kelvin <= static_cast<float>(kHighestTemperature)) {
       config_.defaultTemperature = kelvin;
@@ -228,7 +229,9 @@ std::string formatConfiguration(const Configuration& c) {
                c.defaultFlowUnit));
   line("        !   4 = sm3/h, 5 = lb/s, 6 = sft3/h, 7 = sL/min, 8 = kg/h.");
   line(cformat(" %g %d  ! default zone temperatures in units:",
-               temperatureFromKelvin(c.defaultTemperature, c.temperatureUnit), c.temperatureUnit));
+               static_cast<double>(kelvinToTemperature(c.defaultTemperature, c.temperatureUnit)
+                                       .value_or(c.defaultTemperature)),
+               c.temperatureUnit));
   line("        !   0 = K, 1 = R, 2 = C, 3 = F.");
   // An empty path would make the reader skip this line and the ones after it.
   line((c.converterPath.empty() ? std::string("null") : c.converterPath) +

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "app/ConfigUnits.h"
+#include "elements/Units.h"
 #include "support/TestSupport.h"
 
 namespace mz {
@@ -130,7 +130,7 @@ TEST(ConfigurationFile, WrittenFileReadsBackEqual) {
   c.defaultUnitSystem = 1;
   c.defaultFlowUnit = 7;
   c.temperatureUnit = 3;
-  c.defaultTemperature = static_cast<float>(temperatureToKelvin(70, 3));
+  c.defaultTemperature = *temperatureToKelvin(70, 3);
   c.converterPath = "/opt/ewc/ewc2wpc";
   c.cellJump = 3;
   c.floatingStatus = 1;
@@ -380,27 +380,6 @@ TEST(ConfigurationFile, ConverterPathSkipsEmptyAndBlankLedLines) {
   EXPECT_EQ(r.config.converterPath, "/opt/x y/conv");
   EXPECT_EQ(r.config.cellJump, 10);
 }
-
-struct TemperatureCase {
-  double value;
-  int unit;
-  double kelvin;
-};
-
-class TemperatureUnits : public ::testing::TestWithParam<TemperatureCase> {};
-
-TEST_P(TemperatureUnits, ConvertBothWays) {
-  const auto& [value, unit, kelvin] = GetParam();
-  EXPECT_NEAR(temperatureToKelvin(value, unit), kelvin, 1e-9);
-  EXPECT_NEAR(temperatureFromKelvin(kelvin, unit), value, 1e-9);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TemperatureUnits,
-    ::testing::Values(TemperatureCase{293.15, 0, 293.15}, TemperatureCase{527.67, 1, 293.15},
-                      TemperatureCase{20, 2, 293.15}, TemperatureCase{-40, 2, 233.15},
-                      TemperatureCase{68, 3, 293.15}, TemperatureCase{-40, 3, 233.15},
-                      TemperatureCase{32, 3, 273.15}));
 
 TEST(ConfigurationFile, TemperatureIsReadInItsUnitAndKeptInKelvin) {
   const Reading c = readText(defaultFileWith({{11, " 20 2"}}));
