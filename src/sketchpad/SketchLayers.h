@@ -129,6 +129,10 @@ class SketchPad {
   // the colours return to the background.
   void clearCopy(SketchCopy copy);
 
+  // Set when walls were written since the flag was last cleared (the checks read it).
+  bool wallsChanged() const { return wallsChanged_; }
+  void setWallsChanged(bool changed) { wallsChanged_ = changed; }
+
   CellPos cursor() const { return cursor_; }
   // Moves the cursor, kept inside the editable area.
   void setCursor(int row, int column);
@@ -142,6 +146,7 @@ class SketchPad {
   DrawingColours drawingColours_;
   bool allocated_ = false;
   bool hasSubLevel_ = false;
+  bool wallsChanged_ = false;
   int rows_ = 0;
   int columns_ = 0;
   LevelLayers current_;

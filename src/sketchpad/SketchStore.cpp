@@ -9,7 +9,7 @@ namespace mz {
 
 namespace {
 
-SketchItem makeItem(int row, int column, std::uint8_t code, std::int32_t number) {
+LevelItem makeItem(int row, int column, std::uint8_t code, std::int32_t number) {
   return {static_cast<std::int16_t>(row), static_cast<std::int16_t>(column), code, number};
 }
 
@@ -73,8 +73,8 @@ void spreadSegments(SketchPad& pad, LevelLayers& l) {
 
 }  // namespace
 
-std::vector<SketchItem> levelItems(const LevelLayers& l) {
-  std::vector<SketchItem> items;
+std::vector<LevelItem> levelItems(const LevelLayers& l) {
+  std::vector<LevelItem> items;
   const int rows = l.walls.rows();
   const int columns = l.walls.columns();
   for (int r = 1; r <= rows - 2; ++r)
@@ -100,7 +100,7 @@ std::vector<SketchItem> levelItems(const LevelLayers& l) {
   return items;
 }
 
-std::vector<SketchItem> storeLevel(SketchPad& pad) {
+std::vector<LevelItem> storeLevel(SketchPad& pad) {
   LevelLayers& l = pad.current();
   for (int r = 0; r < pad.rows(); ++r)
     for (int c = 0; c < pad.columns(); ++c) {
@@ -113,12 +113,12 @@ std::vector<SketchItem> storeLevel(SketchPad& pad) {
   return levelItems(l);
 }
 
-bool loadLevel(SketchPad& pad, std::span<SketchItem> items, SketchCopy copy) {
+bool loadLevel(SketchPad& pad, std::span<LevelItem> items, SketchCopy copy) {
   pad.clearCopy(copy);
   if (copy == SketchCopy::Sub) pad.setHasSubLevel(true);
   LevelLayers& l = pad.layers(copy);
   bool allLoaded = true;
-  for (SketchItem& item : items) {
+  for (LevelItem& item : items) {
     const int r = item.row;
     const int c = item.column;
     // Rows 0 and rows - 1 belong to the border ring, which no level stores.

@@ -105,7 +105,7 @@ std::optional<SketchText> parseSketchText(std::string_view text, std::string* er
   while (!lines.empty() && words(lines.back()).empty()) lines.pop_back();
   SketchText out;
   std::vector<std::string_view> grid;
-  std::vector<SketchItem> explicitItems;
+  std::vector<LevelItem> explicitItems;
   bool sized = false;
   for (std::size_t n = 0; n < lines.size(); ++n) {
     const std::string_view line = lines[n];
@@ -145,7 +145,7 @@ std::optional<SketchText> parseSketchText(std::string_view text, std::string* er
   }
 
   std::vector<std::vector<TextCell>> cells(grid.size());
-  std::vector<SketchItem> items;
+  std::vector<LevelItem> items;
   for (std::size_t r = 0; r < grid.size(); ++r) {
     const std::string_view g = grid[r];
     if (g.size() > static_cast<std::size_t>(out.columns)) {
@@ -201,8 +201,8 @@ std::optional<SketchText> parseSketchText(std::string_view text, std::string* er
       }
       items.push_back({static_cast<std::int16_t>(r), static_cast<std::int16_t>(c), code, 0});
     }
-  for (const SketchItem& e : explicitItems) {
-    const auto same = std::find_if(items.begin(), items.end(), [&](const SketchItem& i) {
+  for (const LevelItem& e : explicitItems) {
+    const auto same = std::find_if(items.begin(), items.end(), [&](const LevelItem& i) {
       return i.row == e.row && i.column == e.column && layerRank(i.code) == layerRank(e.code);
     });
     if (same != items.end())
@@ -210,7 +210,7 @@ std::optional<SketchText> parseSketchText(std::string_view text, std::string* er
     else
       items.push_back(e);
   }
-  std::stable_sort(items.begin(), items.end(), [](const SketchItem& a, const SketchItem& b) {
+  std::stable_sort(items.begin(), items.end(), [](const LevelItem& a, const LevelItem& b) {
     if (a.row != b.row) return a.row < b.row;
     if (a.column != b.column) return a.column < b.column;
     return layerRank(a.code) < layerRank(b.code);
@@ -221,7 +221,7 @@ std::optional<SketchText> parseSketchText(std::string_view text, std::string* er
 
 namespace {
 
-std::string drawing(const LevelLayers& l, const std::vector<SketchItem>& items, bool inlineNumbers,
+std::string drawing(const LevelLayers& l, const std::vector<LevelItem>& items, bool inlineNumbers,
                     std::string& extra) {
   const int rows = l.walls.rows();
   const int columns = l.walls.columns();
@@ -235,7 +235,7 @@ std::string drawing(const LevelLayers& l, const std::vector<SketchItem>& items, 
     }
   std::vector<bool> numberPlaced(items.size(), false);
   for (std::size_t i = 0; i < items.size(); ++i) {
-    const SketchItem& it = items[i];
+    const LevelItem& it = items[i];
     if (hasFlag(it.code, flag::kWallNode)) {
       text[it.row][it.column] = '+';
       continue;
@@ -244,7 +244,7 @@ std::string drawing(const LevelLayers& l, const std::vector<SketchItem>& items, 
     if (letter != '\0' && layerRank(it.code) == 3) text[it.row][it.column] = letter;
   }
   for (std::size_t i = 0; i < items.size(); ++i) {
-    const SketchItem& it = items[i];
+    const LevelItem& it = items[i];
     if (layerRank(it.code) != 3 || iconLetter(it.code) == '\0' || it.number == 0 || !inlineNumbers)
       continue;
     const std::string digits = std::to_string(it.number);
@@ -262,7 +262,7 @@ std::string drawing(const LevelLayers& l, const std::vector<SketchItem>& items, 
     numberPlaced[i] = true;
   }
   for (std::size_t i = 0; i < items.size(); ++i) {
-    const SketchItem& it = items[i];
+    const LevelItem& it = items[i];
     const bool drawn = hasFlag(it.code, flag::kWallNode) ||
                        (layerRank(it.code) == 3 && iconLetter(it.code) != '\0' &&
                         (it.number == 0 || numberPlaced[i]));
@@ -277,7 +277,7 @@ std::string drawing(const LevelLayers& l, const std::vector<SketchItem>& items, 
 
 std::string printLevel(const SketchPad& pad, SketchCopy copy) {
   const LevelLayers& l = pad.layers(copy);
-  const std::vector<SketchItem> items = levelItems(l);
+  const std::vector<LevelItem> items = levelItems(l);
   // Numbers are written beside their icons where they fit; when that would change how the text
   // reads back, every number is given on an item line instead.
   for (const bool inlineNumbers : {true, false}) {

@@ -30,7 +30,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sketchpad/SketchItem.h"
+#include "model/Level.h"
 #include "sketchpad/SketchLayers.h"
 
 namespace mz {
@@ -38,7 +38,7 @@ namespace mz {
 struct SketchText {
   int rows = 0;
   int columns = 0;
-  std::vector<SketchItem> items;  // in stored order
+  std::vector<LevelItem> items;  // in stored order
 };
 
 // The text's grid size and items; nothing (with the reason in `error`) for a malformed text.
