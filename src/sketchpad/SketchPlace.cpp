@@ -92,8 +92,8 @@ bool placeIcon(SketchPad& pad, SketchHost& host, IconCommand command) {
   const int r = at.row;
   const int c = at.column;
   const bool wallAllowed = command == IconCommand::FlowPath;
-  if (l.sketch.at(r, c) != 0 || (!wallAllowed && l.walls.at(r, c) != 0) ||
-      l.ducts.at(r, c) != 0 || l.links.at(r, c) != 0)
+  if (l.sketch.at(r, c) != 0 || (!wallAllowed && l.walls.at(r, c) != 0) || l.ducts.at(r, c) != 0 ||
+      l.links.at(r, c) != 0)
     return refuse(pad);
   if (command != IconCommand::Annotation && host.resultsMode()) return refuse(pad);
   const std::int32_t zone = l.zones.at(r, c);
@@ -223,9 +223,10 @@ bool deleteZoneIcon(SketchPad& pad, SketchHost& host, bool ask) {
   }
   if (ask) {
     const std::string question =
-        phantoms.empty() ? std::string("Delete this zone icon?")
-                         : cformat("Delete this zone icon and clear\nthe %d phantom zone(s) above it?",
-                                   static_cast<int>(phantoms.size()));
+        phantoms.empty()
+            ? std::string("Delete this zone icon?")
+            : cformat("Delete this zone icon and clear\nthe %d phantom zone(s) above it?",
+                      static_cast<int>(phantoms.size()));
     if (!pad.reporter().askYesNo(question)) return false;
   }
   if (code == icon::kZone && b > 0) host.deleteZone(b);
