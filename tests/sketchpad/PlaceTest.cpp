@@ -195,8 +195,6 @@ TEST(PathSides, DirectionAndZonesFollowTheCell) {
     EXPECT_EQ(p.from, c.expected.from) << c.at.row << "," << c.at.column;
     EXPECT_EQ(p.to, c.expected.to) << c.at.row << "," << c.at.column;
   }
-  EXPECT_FLOAT_EQ(newPathRelHeight(kDirLeft, 3.0f), 1.5f);
-  EXPECT_FLOAT_EQ(newPathRelHeight(kDirFromBelow, 3.0f), 0.0f);
 }
 
 TEST(ZoneIcons, OpeningAnEmptyRoomDefinesANewZone) {
