@@ -63,9 +63,10 @@ TEST(WallDrawing, OpenPolylineIsRefusedAndStaysInProgress) {
   // The error colour is not a mark: the ends stay marked and the middle keeps its colour.
   EXPECT_TRUE(f.pad.marked(3, 3));
   EXPECT_EQ(f.pad.colours().at(3, 7), f.pad.drawingColours().drawLine);
-  f.drawing.cancel();
+  EXPECT_FALSE(f.drawing.escape());  // cancels, the mode stays
   EXPECT_FALSE(f.pad.anyMarked());
   EXPECT_EQ(f.pad.colours().at(3, 3), f.pad.drawingColours().background);
+  EXPECT_TRUE(f.drawing.escape());  // no drawing: leave the mode
 }
 
 TEST(WallDrawing, StepBackRetracesThePath) {
@@ -187,6 +188,17 @@ TEST(WallDeletion, StemBetweenTeesRepairsBothEndsAndDeletesItsPath) {
   EXPECT_EQ(f.wall(3, 9), 14);
   EXPECT_EQ(f.pad.current().sketch.at(3, 7), 0);
   EXPECT_EQ(f.host.deletedPaths, (std::vector<int>{6}));
+}
+
+// A run that reaches the edge of the grid without meeting a node comes only from a damaged
+// file; its trace stops at the edge.
+TEST(WallDeletion, DamagedRunEndsAtTheEdgeOfTheGrid) {
+  WallFixture f;
+  f.load("grid 8 12\n@ 3 3 14 0\n@ 6 3 17 0\n");
+  EXPECT_EQ(f.wall(3, 11), 11);
+  f.pad.setCursor(3, 8);
+  EXPECT_TRUE(deleteWallAtCursor(f.pad, f.host, false));
+  EXPECT_EQ(f.allWalls(), 0);  // one stretch from edge to edge through both corners
 }
 
 TEST(WallDeletion, MustStartAtAWall) {
