@@ -117,6 +117,7 @@ class SketchPad {
   Layer<std::uint8_t>& colours() { return colours_; }
   const Layer<std::uint8_t>& colours() const { return colours_; }
   Layer<std::uint8_t>& selection() { return selection_; }
+  const Layer<std::uint8_t>& selection() const { return selection_; }
 
   // Marks of a drawing in progress, kept apart from the colour the cell shows.
   bool marked(int row, int column) const { return marks_.at(row, column) != 0; }
