@@ -159,4 +159,26 @@ void Project::setImplicitPaths(AirflowPath& path) {
   marks.modified = true;
 }
 
+int Project::relinkImplicitPaths() {
+  int parents = 0;
+  for (int n = 1; n <= paths.count(); ++n) {
+    AirflowPath* path = paths.at(n);
+    const AirflowElement* element = path ? airflowElements.find(path->element) : nullptr;
+    const SuperAirflowData* super =
+        element && element->type == kSuperAirflowType ? element->superData() : nullptr;
+    if (!super || super->subElements.empty()) continue;
+    std::vector<Ref<AirflowPath>> implicit;
+    for (const SuperSubElement& sub : super->subElements) {
+      const AirflowPath* next = paths.at(n + static_cast<int>(implicit.size()) + 1);
+      if (!next || next->icn != 0 || next->element != sub.element) break;
+      implicit.push_back(paths.ref(next->number));
+    }
+    if (implicit.size() != super->subElements.size()) continue;
+    path->implicitPaths = std::move(implicit);
+    n += static_cast<int>(path->implicitPaths.size());
+    ++parents;
+  }
+  return parents;
+}
+
 }  // namespace mz
