@@ -120,6 +120,11 @@ AirflowPath Project::newPath(const PathPlacement& placement) const {
   return path;
 }
 
+const SuperAirflowData* Project::superElementOf(const AirflowPath& path) const {
+  const AirflowElement* element = airflowElements.find(path.element);
+  return element && element->type == kSuperAirflowType ? element->superData() : nullptr;
+}
+
 void Project::deleteImplicitPaths(AirflowPath& path) {
   for (Ref<AirflowPath> ref : path.implicitPaths)
     if (const AirflowPath* implicit = paths.find(ref)) paths.free(implicit->number);
@@ -128,9 +133,7 @@ void Project::deleteImplicitPaths(AirflowPath& path) {
 
 void Project::setImplicitPaths(AirflowPath& path) {
   deleteImplicitPaths(path);
-  const AirflowElement* element = airflowElements.find(path.element);
-  const SuperAirflowData* super =
-      element && element->type == kSuperAirflowType ? element->superData() : nullptr;
+  const SuperAirflowData* super = superElementOf(path);
   if (!super) return;
   for (const SuperSubElement& sub : super->subElements) {
     AirflowPath implicit;
@@ -163,9 +166,7 @@ int Project::relinkImplicitPaths() {
   int parents = 0;
   for (int n = 1; n <= paths.count(); ++n) {
     AirflowPath* path = paths.at(n);
-    const AirflowElement* element = path ? airflowElements.find(path->element) : nullptr;
-    const SuperAirflowData* super =
-        element && element->type == kSuperAirflowType ? element->superData() : nullptr;
+    const SuperAirflowData* super = path ? superElementOf(*path) : nullptr;
     if (!super || super->subElements.empty()) continue;
     std::vector<Ref<AirflowPath>> implicit;
     for (const SuperSubElement& sub : super->subElements) {

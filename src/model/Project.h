@@ -165,6 +165,9 @@ class Project {
   int findWaterVapour() const;
 
  private:
+  // The sub-elements of the path's element when that is a super airflow element.
+  const SuperAirflowData* superElementOf(const AirflowPath& path) const;
+
   int ahsCapacity_ = 0;
 };
 
