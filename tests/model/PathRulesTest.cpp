@@ -24,24 +24,13 @@ TEST_P(PlacePathTest, DerivesDirectionAndZonesFromTheCells) {
 }
 
 PathSurroundings horizontal(int above, int below) {
-  PathSurroundings s;
-  s.cell = PathCell::HorizontalWall;
-  s.above = above;
-  s.below = below;
-  return s;
+  return {.cell = PathCell::HorizontalWall, .above = above, .below = below};
 }
 PathSurroundings vertical(int left, int right) {
-  PathSurroundings s;
-  s.cell = PathCell::VerticalWall;
-  s.left = left;
-  s.right = right;
-  return s;
+  return {.cell = PathCell::VerticalWall, .left = left, .right = right};
 }
 PathSurroundings floor(int here, int levelBelow) {
-  PathSurroundings s;
-  s.here = here;
-  s.levelBelow = levelBelow;
-  return s;
+  return {.cell = PathCell::NoWall, .here = here, .levelBelow = levelBelow};
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,7 @@
 #include "model/Project.h"
 
+#include "model/ElementTypes.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -329,6 +331,38 @@ TEST_F(ImplicitPathTest, EditingReplacesTheImplicitPathsAndAnOrdinaryElementKeep
   project.setImplicitPaths(parent);
   EXPECT_TRUE(parent.implicitPaths.empty());
   EXPECT_EQ(project.paths.freeCount(), 2u);
+}
+
+TEST_F(ImplicitPathTest, ReadPathsAreTiedToTheirParentAgain) {
+  AirflowPath& parent = *project.paths.at(parentNumber);
+  project.setImplicitPaths(parent);
+  std::vector<Ref<AirflowPath>> made = parent.implicitPaths;
+  parent.implicitPaths.clear();  // as a project file reader leaves them
+  EXPECT_EQ(project.relinkImplicitPaths(), 1);
+  EXPECT_EQ(parent.implicitPaths, made);
+
+  // A path with an icon is never an implicit path.
+  parent.implicitPaths.clear();
+  project.paths.at(parentNumber + 2)->icn = 25;
+  EXPECT_EQ(project.relinkImplicitPaths(), 0);
+  EXPECT_TRUE(parent.implicitPaths.empty());
+}
+
+TEST(ElementTypes, KeywordsFollowTheTypeCodes) {
+  EXPECT_EQ(typeKeyword(kFlowElementKeywords, 0), "plr_orfc");
+  EXPECT_EQ(typeKeyword(kFlowElementKeywords, kFanType), "fan_fan");
+  EXPECT_EQ(typeKeyword(kFlowElementKeywords, kSuperAirflowType), "sup_afe");
+  EXPECT_EQ(typeKeyword(kFlowElementKeywords, kFirstDuctType), "dct_dwc");
+  EXPECT_EQ(typeKeyword(kFlowElementKeywords, kLastDuctType), "dct_psq");
+  EXPECT_EQ(typeKeyword(kFlowElementKeywords, 41), "");
+  EXPECT_EQ(typeKeyword(kSourceElementKeywords, kSuperSourceType), "sup");
+  EXPECT_EQ(typeKeyword(kFilterElementKeywords, -1), "");
+}
+
+TEST(DeletionQuestions, NameThePhantomZonesAbove) {
+  EXPECT_EQ(zoneDeletionQuestion(0), "Delete this zone icon?");
+  EXPECT_EQ(zoneDeletionQuestion(2),
+            "Delete this zone icon and clear\nthe 2 phantom zone(s) above it?");
 }
 
 }  // namespace
