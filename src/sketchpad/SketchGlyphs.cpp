@@ -1,0 +1,279 @@
+#include "sketchpad/SketchGlyphs.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "sketchpad/SketchSymbols.h"
+
+namespace mz {
+
+namespace {
+
+// An 8 x 8 design: one byte per row from the top, the most significant bit on the left.
+using Design = std::array<std::uint8_t, 8>;
+
+enum class Stroke { None, Wall, Duct, Link };
+
+Stroke strokeOf(std::uint8_t code) {
+  if (isWallCode(code)) return Stroke::Wall;
+  if ((code >= 143 && code <= 151) || (code >= 154 && code <= 157)) return Stroke::Duct;
+  if (code >= 168 && code <= 184) return Stroke::Link;
+  return Stroke::None;
+}
+
+void set(Design& d, int x, int y) {
+  d[static_cast<std::size_t>(y)] |= static_cast<std::uint8_t>(0x80U >> x);
+}
+
+// Lines from the middle of the cell out to the sides named by the direction bits, at the given
+// offsets across the line (two for walls and duct walls, one for links).
+void strokeLines(Design& d, int bits, std::initializer_list<int> across, int inner, int outer) {
+  for (const int a : across) {
+    if (bits & dir::kUp)
+      for (int y = 0; y <= outer; ++y) set(d, a, y);
+    if (bits & dir::kDown)
+      for (int y = inner; y < 8; ++y) set(d, a, y);
+    if (bits & dir::kLeft)
+      for (int x = 0; x <= outer; ++x) set(d, x, a);
+    if (bits & dir::kRight)
+      for (int x = inner; x < 8; ++x) set(d, x, a);
+  }
+}
+
+Design strokeDesign(Stroke stroke, int bits) {
+  Design d{};
+  switch (stroke) {
+    case Stroke::Wall:
+      strokeLines(d, bits, {3, 4}, 3, 4);
+      break;
+    case Stroke::Duct:
+      strokeLines(d, bits, {2, 5}, 2, 5);
+      break;
+    case Stroke::Link:
+      strokeLines(d, bits, {4}, 4, 4);
+      break;
+    case Stroke::None:
+      break;
+  }
+  return d;
+}
+
+// A design turned a quarter to the right (clockwise).
+Design rotated(const Design& d) {
+  Design out{};
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x)
+      if (d[static_cast<std::size_t>(7 - x)] & (0x80U >> y)) set(out, x, y);
+  return out;
+}
+
+Design turned(Design d, int quarters) {
+  for (int i = 0; i < quarters; ++i) d = rotated(d);
+  return d;
+}
+
+Design orWith(Design a, const Design& b) {
+  for (std::size_t i = 0; i < 8; ++i) a[i] |= b[i];
+  return a;
+}
+
+// The designs of the symbols that are pictures rather than lines; the arrows are drawn
+// pointing up and turned for the other directions.
+constexpr Design kFanUp = {0x18, 0x3C, 0x7E, 0xFF, 0x3C, 0x3C, 0x3C, 0x3C};
+constexpr Design kSegmentUp = {0x24, 0x3C, 0x7E, 0xFF, 0x24, 0x24, 0x24, 0x24};
+constexpr Design kArrowUp = {0x00, 0x18, 0x3C, 0x7E, 0x18, 0x18, 0x00, 0x00};
+constexpr Design kJunction = {0x24, 0x7E, 0xC3, 0x42, 0x42, 0xC3, 0x7E, 0x24};
+constexpr Design kTerminal = {0xFF, 0xA5, 0xFF, 0xA5, 0xA5, 0xFF, 0xA5, 0xFF};
+constexpr Design kNode = {0x08, 0x7E, 0x42, 0x5A, 0xDB, 0x42, 0x7E, 0x08};
+
+Design pictureDesign(std::uint8_t code) {
+  switch (code) {
+    case 5:
+      return {0xFF, 0x81, 0xBD, 0xBD, 0xBD, 0xBD, 0x81, 0xFF};
+    case 6:
+      return {0xFF, 0x81, 0xBD, 0xA5, 0xA5, 0xBD, 0x81, 0xFF};
+    case 7:
+      return {0xFF, 0x81, 0x81, 0x81, 0x81, 0x81, 0x81, 0xFF};
+    case 23:
+      return {0x18, 0x3C, 0x7E, 0xE7, 0xE7, 0x7E, 0x3C, 0x18};
+    case 24:
+      return {0x00, 0x00, 0x18, 0x24, 0x24, 0x18, 0x00, 0x00};
+    case 25:
+      return {0x00, 0x18, 0x3C, 0x66, 0x66, 0x3C, 0x18, 0x00};
+    case 27:
+      return {0x3C, 0x7E, 0xFF, 0xE7, 0xE7, 0xFF, 0x7E, 0x3C};
+    case 28:
+      return turned(kFanUp, 1);
+    case 29:
+      return turned(kFanUp, 3);
+    case 30:
+      return kFanUp;
+    case 31:
+      return turned(kFanUp, 2);
+    case 42:
+      return {0x00, 0xC6, 0xE6, 0xF6, 0xDE, 0xCE, 0xC6, 0x00};
+    case 128:
+      return {0x3C, 0x42, 0x99, 0xBD, 0xBD, 0x99, 0x42, 0x3C};
+    case 129:
+      return {0x3C, 0x42, 0xA5, 0x99, 0x99, 0xA5, 0x42, 0x3C};
+    case 130:
+      return {0xFF, 0xC3, 0xA5, 0x99, 0x99, 0xA5, 0xC3, 0xFF};
+    case 131:
+      return {0x18, 0x18, 0x00, 0x7E, 0x18, 0x18, 0x24, 0x42};
+    case 132:
+      return {0x18, 0x18, 0x00, 0xFF, 0x18, 0x3C, 0x66, 0xC3};
+    case 133:
+      return {0x92, 0x54, 0x38, 0xFE, 0x38, 0x54, 0x92, 0x00};
+    case 154:
+      return kSegmentUp;
+    case 155:
+      return turned(kSegmentUp, 1);
+    case 156:
+      return turned(kSegmentUp, 2);
+    case 157:
+      return turned(kSegmentUp, 3);
+    case 158:
+      return kJunction;
+    case 159:
+      return orWith(kJunction, kArrowUp);
+    case 160:
+      return orWith(kJunction, turned(kArrowUp, 2));
+    case 161:
+      return orWith(kJunction, orWith(kArrowUp, turned(kArrowUp, 2)));
+    case 162:
+      return kTerminal;
+    case 163:
+      return orWith({0xFF, 0x81, 0xFF, 0x81, 0x81, 0xFF, 0x81, 0xFF}, kArrowUp);
+    case 164:
+      return orWith({0xFF, 0x81, 0xFF, 0x81, 0x81, 0xFF, 0x81, 0xFF}, turned(kArrowUp, 2));
+    case 185:
+      return kNode;
+    case 186:
+      return {0x08, 0x7E, 0x42, 0x42, 0xC3, 0x42, 0x7E, 0x08};
+    case 187:
+      return {0x08, 0x7E, 0x66, 0x5A, 0xDB, 0x66, 0x7E, 0x08};
+    case 188:
+      return {0x08, 0x7E, 0x5A, 0x42, 0xDB, 0x5A, 0x7E, 0x08};
+    case 189:
+      return {0x08, 0x7E, 0x7E, 0x7E, 0xFF, 0x7E, 0x7E, 0x08};
+    // The letters of the ambient label in row 0.
+    case 'A':
+      return {0x18, 0x24, 0x42, 0x42, 0x7E, 0x42, 0x42, 0x00};
+    case 'm':
+      return {0x00, 0x00, 0xEC, 0x92, 0x92, 0x92, 0x92, 0x00};
+    case 'b':
+      return {0x40, 0x40, 0x5C, 0x62, 0x42, 0x62, 0x5C, 0x00};
+    case 't':
+      return {0x20, 0x20, 0x78, 0x20, 0x20, 0x24, 0x18, 0x00};
+    default:
+      return {};
+  }
+}
+
+Design design8(std::uint8_t code) {
+  if (code >= 154 && code <= 157) return pictureDesign(code);
+  const Stroke stroke = strokeOf(code);
+  if (stroke == Stroke::None) return pictureDesign(code);
+  Design d = strokeDesign(stroke, directionBits(code));
+  // Link ends: the half line to the node, with a dot where it stops.
+  if (code >= 181 && code <= 184) d = orWith(d, {0, 0, 0, 0x18, 0x18, 0, 0, 0});
+  return d;
+}
+
+bool designBit(const Design& d, int x, int y) {
+  return (d[static_cast<std::size_t>(y)] & (0x80U >> x)) != 0;
+}
+
+Glyph fromDesign(const Design& d) {
+  Glyph g;
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x)
+      if (designBit(d, x, y))
+        g.rows[static_cast<std::size_t>(y)] |= static_cast<std::uint16_t>(1U << x);
+  return g;
+}
+
+Glyph doubled(const Design& d) {
+  Glyph g;
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x)
+      if (designBit(d, x / 2, y / 2))
+        g.rows[static_cast<std::size_t>(y)] |= static_cast<std::uint16_t>(1U << x);
+  return g;
+}
+
+// Small sizes: a picture samples the 8 x 8 design on a grid that keeps its outer rows and
+// columns, so frames stay frames.
+Glyph shrunk(const Design& d, int s) {
+  Glyph g;
+  auto sample = [s](int i) { return (i * 7 * 2 + (s - 1)) / (2 * (s - 1)); };
+  for (int y = 0; y < s; ++y)
+    for (int x = 0; x < s; ++x)
+      if (designBit(d, sample(x), sample(y)))
+        g.rows[static_cast<std::size_t>(y)] |= static_cast<std::uint16_t>(1U << x);
+  return g;
+}
+
+// Small sizes: lines stay lines, one pixel wide through the middle; duct walls keep their two
+// lines at size 5.
+Glyph strokeGlyph(Stroke stroke, int bits, int s) {
+  Glyph g;
+  const int m = (s - 1) / 2;
+  std::vector<int> across{m};
+  if (stroke == Stroke::Duct && s == 5) across = {1, 3};
+  if (stroke == Stroke::Wall && s == 4) across = {1, 2};
+  const int inner = across.front();
+  const int outer = across.back();
+  auto put = [&](int x, int y) {
+    g.rows[static_cast<std::size_t>(y)] |= static_cast<std::uint16_t>(1U << x);
+  };
+  for (const int a : across) {
+    if (bits & dir::kUp)
+      for (int y = 0; y <= outer; ++y) put(a, y);
+    if (bits & dir::kDown)
+      for (int y = inner; y < s; ++y) put(a, y);
+    if (bits & dir::kLeft)
+      for (int x = 0; x <= outer; ++x) put(x, a);
+    if (bits & dir::kRight)
+      for (int x = inner; x < s; ++x) put(x, a);
+  }
+  return g;
+}
+
+GlyphFont makeFont(int s) {
+  GlyphFont font;
+  font.size = s;
+  for (int code = 0; code <= 189; ++code) {
+    const auto c = static_cast<std::uint8_t>(code);
+    const Design d = design8(c);
+    Glyph& g = font.glyphs[c];
+    if (s == 8) {
+      g = fromDesign(d);
+    } else if (s == 16) {
+      g = doubled(d);
+    } else if (s == 1) {
+      if (fromDesign(d) != Glyph{}) g.rows[0] = 1;
+    } else if (const Stroke stroke = strokeOf(c); stroke != Stroke::None) {
+      g = strokeGlyph(stroke, directionBits(c), s);
+    } else {
+      g = shrunk(d, s);
+    }
+  }
+  return font;
+}
+
+}  // namespace
+
+bool Glyph::empty() const {
+  return std::all_of(rows.begin(), rows.end(), [](std::uint16_t r) { return r == 0; });
+}
+
+const GlyphFont& glyphFont(int size) {
+  static const std::array<GlyphFont, 7> fonts = {makeFont(1), makeFont(2), makeFont(3), makeFont(4),
+                                                 makeFont(5), makeFont(8), makeFont(16)};
+  std::size_t i = 0;
+  while (i + 1 < fonts.size() && fonts[i + 1].size <= size) ++i;
+  return fonts[i];
+}
+
+}  // namespace mz
