@@ -1,0 +1,873 @@
+#include "app/WndProc.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+#include "app/CellSize.h"
+#include "app/Session.h"
+#include "app/Version.h"
+#include "foundation/Formats.h"
+#include "sketchpad/Bitmap.h"
+#include "sketchpad/SketchPlace.h"
+#include "sketchpad/SketchSymbols.h"
+
+namespace mz {
+
+namespace {
+
+const FileFilter kProjectFilter{"Project Files (*.PRJ)", {"*.prj", "*.PRJ"}};
+const FileFilter kBitmapFilter{"Bitmap Files (*.BMP)", {"*.bmp", "*.BMP"}};
+
+// The largest bitmap the export makes; past it "Failed to create bitmap.".
+constexpr std::uint64_t kBitmapLimit = std::uint64_t{1} << 30;
+
+std::optional<IconCommand> iconOf(int command) {
+  switch (command) {
+    case cmd::kIconZone:
+      return IconCommand::Zone;
+    case cmd::kIconAmbient:
+      return IconCommand::Ambient;
+    case cmd::kIconPhantom:
+      return IconCommand::Phantom;
+    case cmd::kIconFlowPath:
+      return IconCommand::FlowPath;
+    case cmd::kIconAhs:
+      return IconCommand::Ahs;
+    case cmd::kIconSupply:
+      return IconCommand::Supply;
+    case cmd::kIconReturn:
+      return IconCommand::Return;
+    case cmd::kIconSourceSink:
+      return IconCommand::SourceSink;
+    case cmd::kIconExposure:
+      return IconCommand::Exposure;
+    case cmd::kIconAnnotation:
+      return IconCommand::Annotation;
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<DrawTool> toolOf(int command) {
+  switch (command) {
+    case cmd::kDrawWalls:
+      return DrawTool::Walls;
+    case cmd::kDrawBoxes:
+      return DrawTool::Boxes;
+    case cmd::kDrawDucts:
+      return DrawTool::Ducts;
+    case cmd::kDrawLinks:
+      return DrawTool::Links;
+    case cmd::kDeleteByBox:
+      return DrawTool::DeleteByBox;
+    case cmd::kDeleteByRegion:
+      return DrawTool::DeleteByRegion;
+    default:
+      return std::nullopt;
+  }
+}
+
+int directionOf(SketchKey key) {
+  switch (key) {
+    case SketchKey::Up:
+      return dir::kUp;
+    case SketchKey::Down:
+      return dir::kDown;
+    case SketchKey::Left:
+      return dir::kLeft;
+    case SketchKey::Right:
+      return dir::kRight;
+    default:
+      return 0;
+  }
+}
+
+// The band the cursor is kept in along one axis, and the scrolling that brings it back.
+int scrolledOrigin(int origin, int cursor, int visible, int extent) {
+  if (visible <= 0 || visible >= extent) return 0;
+  const int step = scrollStep(visible, extent);
+  const int last = extent - visible;
+  while (cursor < origin + 1 && origin > 0) origin = std::max(0, origin - step);
+  while (cursor > origin + visible - 2 && origin < last) origin = std::min(last, origin + step);
+  return origin;
+}
+
+// Icons and items that a Ctrl move stops at.
+bool stopsCtrlMove(const LevelLayers& l, int row, int column, int direction) {
+  constexpr std::uint16_t kIconStops =
+      flag::kZoneType | flag::kFlow | flag::kSourceSink | flag::kExposure;
+  if (hasFlag(l.sketch.at(row, column), kIconStops)) return true;
+  if (hasFlag(l.ducts.at(row, column), flag::kDuctSegment | flag::kJunction)) return true;
+  const std::uint8_t link = l.links.at(row, column);
+  if (link >= 185 && link <= 189) return true;
+  const int across = (direction == dir::kLeft || direction == dir::kRight)
+                         ? (dir::kUp | dir::kDown)
+                         : (dir::kLeft | dir::kRight);
+  return (directionBits(l.walls.at(row, column)) & across) != 0;
+}
+
+}  // namespace
+
+int scrollStep(int visible, int extent) {
+  if (extent <= 0) return 1;
+  const double step = 0.75 * visible * (extent - visible) / extent;
+  return std::max(1, static_cast<int>(std::trunc(step)));
+}
+
+MainCommands::MainCommands(Session& session, Workspace& workspace, ProjectServices services,
+                           WindowPort& window)
+    : session_(session), workspace_(workspace), services_(std::move(services)), window_(window) {}
+
+int MainCommands::cellSize() const {
+  return session_.cellSize;
+}
+
+bool MainCommands::drawingWalls() const {
+  return (view_.tool == DrawTool::Walls || view_.tool == DrawTool::Boxes) &&
+         workspace_.walls().drawing();
+}
+
+// ---- enabling ----
+
+bool MainCommands::deletable() const {
+  const SketchPad& pad = workspace_.pad();
+  const CellPos at = pad.cursor();
+  const LevelLayers& l = pad.current();
+  return l.walls.at(at.row, at.column) != 0 ||
+         hasFlag(l.sketch.at(at.row, at.column), flag::kZoneType);
+}
+
+CommandState MainCommands::commandState(int id) const {
+  id = commandOfAlias(id);
+  const Project& project = workspace_.project();
+  const Level* current = project.levels.find(project.currentLevel);
+  const bool normalMode = normal();
+  auto on = [](bool enabled, bool checked = false) { return CommandState{enabled, checked}; };
+  if (id >= cmd::kFirstRecent && id <= cmd::kLastRecent)
+    return on(static_cast<bool>(services_.read) &&
+              static_cast<std::size_t>(id - cmd::kFirstRecent) < session_.recent.size());
+  if (const auto tool = toolOf(id)) {
+    const bool built = *tool == DrawTool::Walls || *tool == DrawTool::Boxes;
+    return on(built && normalMode, view_.tool == *tool);
+  }
+  if (iconOf(id)) {
+    if (id == cmd::kIconAnnotation)
+      return on(normalMode && static_cast<bool>(workspace_.host().annotationDialogFn));
+    return on(normalMode);
+  }
+  switch (id) {
+    case cmd::kNewProject:
+    case cmd::kExit:
+    case cmd::kSaveBitmap:
+    case cmd::kAbout:
+    case cmd::kGoToLevel:
+    case cmd::kTopLevel:
+    case cmd::kBottomLevel:
+      return on(true);
+    case cmd::kOpenProject:
+      return on(static_cast<bool>(services_.read));
+    case cmd::kSaveProject:
+    case cmd::kSaveProjectAs:
+      return on(static_cast<bool>(services_.write));
+    case cmd::kDelete:
+      return on(normalMode && deletable());
+    case cmd::kNormalMode:
+      return on(true, view_.mode == ViewMode::Normal);
+    case cmd::kResultsMode:
+      return on(false, view_.mode == ViewMode::Results);
+    case cmd::kWindPressureMode:
+      return on(false, view_.mode == ViewMode::WindPressure);
+    case cmd::kControlLinks:
+      return on(true, view_.showLinks);
+    case cmd::kSketchNavigator:
+      return on(true, view_.navigator);
+    case cmd::kColourDucts:
+      return on(true, session_.config.colourDucts != 0);
+    case cmd::kColourZones:
+      return on(true, session_.config.colourZones != 0);
+    case cmd::kRevealLevelBelow:
+      return on(true, view_.showSubLevel);
+    case cmd::kFloatingStatus:
+      return on(false, session_.config.floatingStatus != 0);
+    case cmd::kLargerIcons: {
+      const auto& sizes = session_.config.cellSizes;
+      return on(!sizes.empty() &&
+                session_.cellSize < *std::max_element(sizes.begin(), sizes.end()));
+    }
+    case cmd::kSmallerIcons: {
+      const auto& sizes = session_.config.cellSizes;
+      return on(!sizes.empty() &&
+                session_.cellSize > *std::min_element(sizes.begin(), sizes.end()));
+    }
+    case cmd::kLevelAbove:
+      return on(current && current != &project.levels[project.levels.size() - 1]);
+    case cmd::kLevelBelow:
+      return on(current && current != &project.levels[0]);
+    case cmd::kCheckLevel:
+      return on(static_cast<bool>(services_.checkLevel));
+    case cmd::kNoRecent:
+      return on(false);
+    default:
+      return on(false);
+  }
+}
+
+std::map<int, CommandState> MainCommands::updateMenus() const {
+  std::map<int, CommandState> states;
+  for (const MenuItem* item : menuCommands()) states[item->command] = commandState(item->command);
+  for (int id = cmd::kFirstRecent; id <= cmd::kLastRecent; ++id) states[id] = commandState(id);
+  return states;
+}
+
+void MainCommands::updateToolbar(int fileGroup, int editGroup, int findGroup, int drawGroup,
+                                 int linkTool) {
+  auto set = [](bool& group, int value) {
+    if (value != -1) group = value != 0;
+  };
+  set(view_.fileGroup, fileGroup);
+  set(view_.editGroup, editGroup);
+  set(view_.findGroup, findGroup);
+  set(view_.drawGroup, drawGroup);
+  set(view_.linkTool, linkTool);
+}
+
+CommandState MainCommands::buttonState(const ToolButton& button) const {
+  CommandState state = commandState(button.command);
+  bool group = true;
+  switch (button.group) {
+    case ToolGroup::File:
+      group = view_.fileGroup;
+      break;
+    case ToolGroup::Edit:
+      group = view_.editGroup;
+      break;
+    case ToolGroup::Find:
+      group = view_.findGroup;
+      break;
+    case ToolGroup::Draw:
+      group =
+          button.command == cmd::kDrawLinks ? view_.drawGroup && view_.linkTool : view_.drawGroup;
+      break;
+    case ToolGroup::Level:
+    case ToolGroup::Zoom:
+      break;
+  }
+  state.enabled = state.enabled && group;
+  return state;
+}
+
+// ---- dispatch ----
+
+bool MainCommands::dispatchCommand(int id) {
+  id = commandOfAlias(id);
+  if (id >= cmd::kFirstRecent && id <= cmd::kLastRecent) {
+    if (commandState(id).enabled) openRecent(id - cmd::kFirstRecent);
+    return true;
+  }
+  if (!findMenuCommand(id) && id != cmd::kNoRecent) return false;
+  if (!commandState(id).enabled) {
+    // Keys of commands that cannot run now only beep; the menus show them disabled.
+    session_.ui.beep();
+    return true;
+  }
+  if (const auto tool = toolOf(id)) {
+    toggleTool(*tool);
+    window_.repaint();
+    return true;
+  }
+  if (iconOf(id)) {
+    placeIcon(id);
+    return true;
+  }
+  Project& project = workspace_.project();
+  switch (id) {
+    case cmd::kNewProject:
+      newProject();
+      break;
+    case cmd::kOpenProject:
+      openProject();
+      break;
+    case cmd::kSaveProject:
+      saveProject();
+      break;
+    case cmd::kSaveProjectAs:
+      saveProjectAs();
+      break;
+    case cmd::kExit:
+      window_.closeWindow();
+      break;
+    case cmd::kSaveBitmap:
+      saveBitmap();
+      break;
+    case cmd::kDelete:
+      deleteAtCursor();
+      break;
+    case cmd::kNormalMode:
+      view_.mode = ViewMode::Normal;
+      updateToolbar(1, 1, 1, 1, 1);
+      break;
+    case cmd::kControlLinks:
+      view_.showLinks = !view_.showLinks;
+      break;
+    case cmd::kSketchNavigator:
+      view_.navigator = !view_.navigator;
+      window_.showNavigator(view_.navigator);
+      break;
+    case cmd::kColourDucts:
+      session_.config.colourDucts = !session_.config.colourDucts;
+      break;
+    case cmd::kColourZones:
+      session_.config.colourZones = !session_.config.colourZones;
+      break;
+    case cmd::kRevealLevelBelow:
+      view_.showSubLevel = !view_.showSubLevel;
+      break;
+    case cmd::kLargerIcons:
+      zoom(static_cast<int>(CellSizeStep::Larger));
+      break;
+    case cmd::kSmallerIcons:
+      zoom(static_cast<int>(CellSizeStep::Smaller));
+      break;
+    case cmd::kLevelAbove:
+      moveToLevel(project.levels.above(*project.current()));
+      break;
+    case cmd::kLevelBelow:
+      moveToLevel(project.levels.below(*project.current()));
+      break;
+    case cmd::kTopLevel:
+      moveToLevel(project.levels.highest());
+      break;
+    case cmd::kBottomLevel:
+      moveToLevel(project.levels.lowest());
+      break;
+    case cmd::kGoToLevel:
+      goToLevelFromList();
+      break;
+    case cmd::kCheckLevel:
+      checkCurrentLevel();
+      break;
+    case cmd::kAbout:
+      window_.showAbout();
+      break;
+    default:
+      break;
+  }
+  window_.repaint();
+  return true;
+}
+
+// ---- tools ----
+
+void MainCommands::switchToolOff() {
+  switch (view_.tool) {
+    case DrawTool::Walls:
+    case DrawTool::Boxes:
+      if (workspace_.walls().drawing()) workspace_.walls().cancel();
+      break;
+    case DrawTool::DeleteByBox:
+    case DrawTool::DeleteByRegion:
+      workspace_.pad().selection().fill(0);
+      break;
+    default:
+      break;
+  }
+  view_.tool = DrawTool::None;
+}
+
+void MainCommands::toggleTool(DrawTool tool) {
+  const bool wasOn = view_.tool == tool;
+  switchToolOff();
+  if (wasOn) return;
+  view_.tool = tool;
+  if (tool == DrawTool::Walls) workspace_.walls().setMode(WallMode::Walls);
+  if (tool == DrawTool::Boxes) workspace_.walls().setMode(WallMode::Boxes);
+}
+
+void MainCommands::placeIcon(int command) {
+  if (view_.tool != DrawTool::None) switchToolOff();
+  mz::placeIcon(workspace_.pad(), workspace_.host(), *iconOf(command));
+  window_.repaint();
+}
+
+void MainCommands::deleteAtCursor() {
+  SketchPad& pad = workspace_.pad();
+  const CellPos at = pad.cursor();
+  if (hasFlag(pad.current().sketch.at(at.row, at.column), flag::kZoneType))
+    deleteZoneIcon(pad, workspace_.host(), true);
+  else if (!deleteWallAtCursor(pad, workspace_.host(), true))
+    session_.ui.beep();
+}
+
+// ---- cursor and view ----
+
+bool MainCommands::moveCursor(int direction, int count) {
+  SketchPad& pad = workspace_.pad();
+  if (count < 1) return false;
+  if (drawingWalls()) {
+    if (!workspace_.walls().step(direction, count / 2)) return false;
+  } else {
+    const CellPos at = pad.cursor();
+    const int row = at.row + dir::rowStep(direction) * count;
+    const int column = at.column + dir::columnStep(direction) * count;
+    if (!pad.editable(row, column)) return false;
+    pad.setCursor(row, column);
+  }
+  showCursorCell();
+  ensureCursorVisible();
+  window_.repaint();
+  return true;
+}
+
+void MainCommands::ctrlMove(int direction) {
+  SketchPad& pad = workspace_.pad();
+  const CellPos at = pad.cursor();
+  const LevelLayers& l = pad.current();
+  for (int n = 1;; ++n) {
+    const int row = at.row + dir::rowStep(direction) * n;
+    const int column = at.column + dir::columnStep(direction) * n;
+    if (!pad.editable(row, column)) return;
+    if (drawingWalls()) {
+      // The wall being drawn runs on to the next wall across its way.
+      const int across = (direction == dir::kLeft || direction == dir::kRight)
+                             ? (dir::kUp | dir::kDown)
+                             : (dir::kLeft | dir::kRight);
+      if ((n % 2) == 0 && (directionBits(l.walls.at(row, column)) & across) != 0) {
+        moveCursor(direction, n);
+        return;
+      }
+    } else if (stopsCtrlMove(l, row, column, direction)) {
+      moveCursor(direction, n);
+      return;
+    }
+  }
+}
+
+void MainCommands::key(SketchKey key, bool shift, bool ctrl) {
+  const bool tool = view_.tool != DrawTool::None;
+  switch (key) {
+    case SketchKey::Enter:
+      if (tool)
+        leftClick(workspace_.pad().cursor());
+      else
+        doubleClick(workspace_.pad().cursor());
+      return;
+    case SketchKey::Escape:
+      if (tool) rightClick(workspace_.pad().cursor());
+      return;
+    default:
+      break;
+  }
+  const int direction = directionOf(key);
+  if (ctrl) {
+    ctrlMove(direction);
+    return;
+  }
+  const bool drawing = drawingWalls();
+  int count = drawing ? 2 : 1;
+  if (shift) {
+    count = session_.config.cellJump;
+    if (drawing) count -= count % 2;
+  }
+  moveCursor(direction, count);
+}
+
+void MainCommands::leftClick(CellPos cell) {
+  SketchPad& pad = workspace_.pad();
+  if (!pad.inside(cell.row, cell.column)) return;
+  if (normal() && (view_.tool == DrawTool::Walls || view_.tool == DrawTool::Boxes)) {
+    WallDrawing& walls = workspace_.walls();
+    if (!walls.drawing()) {
+      pad.setCursor(cell.row, cell.column);
+      walls.start();
+    } else {
+      walls.moveToward(cell);
+      walls.commit();
+    }
+  } else {
+    pad.setCursor(cell.row, cell.column);
+  }
+  showCursorCell();
+  ensureCursorVisible();
+  window_.repaint();
+}
+
+void MainCommands::mouseMove(CellPos cell) {
+  if (!drawingWalls() || !workspace_.pad().inside(cell.row, cell.column)) return;
+  const CellPos before = workspace_.pad().cursor();
+  workspace_.walls().moveToward(cell);
+  if (workspace_.pad().cursor() == before) return;
+  showCursorCell();
+  ensureCursorVisible();
+  window_.repaint();
+}
+
+void MainCommands::doubleClick(CellPos cell) {
+  // Items open their data dialogs; none of those dialogs is part of the program yet, so a
+  // double click only moves the cursor.
+  SketchPad& pad = workspace_.pad();
+  if (!pad.inside(cell.row, cell.column)) return;
+  pad.setCursor(cell.row, cell.column);
+  showCursorCell();
+  window_.repaint();
+}
+
+bool MainCommands::rightClick(CellPos cell) {
+  if (view_.tool != DrawTool::None) {
+    if ((view_.tool == DrawTool::Walls || view_.tool == DrawTool::Boxes) &&
+        workspace_.walls().drawing())
+      workspace_.walls().escape();
+    else
+      switchToolOff();
+    window_.repaint();
+    return false;
+  }
+  if (!normal() || !workspace_.pad().inside(cell.row, cell.column)) return false;
+  workspace_.pad().setCursor(cell.row, cell.column);
+  showCursorCell();
+  window_.repaint();
+  return true;
+}
+
+void MainCommands::showCursorCell() {
+  const CellPos at = workspace_.pad().cursor();
+  session_.ui.setStatusText(cformat("Col %d, Row %d", at.column, at.row));
+}
+
+void MainCommands::clampOrigin() {
+  const SketchPad& pad = workspace_.pad();
+  view_.origin.row = std::clamp(view_.origin.row, 0, std::max(0, pad.rows() - view_.visibleRows));
+  view_.origin.column =
+      std::clamp(view_.origin.column, 0, std::max(0, pad.columns() - view_.visibleColumns));
+}
+
+void MainCommands::ensureCursorVisible() {
+  const SketchPad& pad = workspace_.pad();
+  const CellPos at = pad.cursor();
+  view_.origin.row = scrolledOrigin(view_.origin.row, at.row, view_.visibleRows, pad.rows());
+  view_.origin.column =
+      scrolledOrigin(view_.origin.column, at.column, view_.visibleColumns, pad.columns());
+}
+
+void MainCommands::scrollBy(int rows, int columns) {
+  view_.origin.row += rows;
+  view_.origin.column += columns;
+  clampOrigin();
+  window_.repaint();
+}
+
+void MainCommands::scrollTo(CellPos origin) {
+  view_.origin = origin;
+  clampOrigin();
+  window_.repaint();
+}
+
+void MainCommands::setViewport(int width, int height) {
+  const int s = std::max(1, session_.cellSize);
+  view_.visibleColumns = std::max(0, width / s);
+  view_.visibleRows = std::max(0, height / s);
+  clampOrigin();
+  ensureCursorVisible();
+}
+
+void MainCommands::goToCell(CellPos cell) {
+  SketchPad& pad = workspace_.pad();
+  pad.setCursor(cell.row, cell.column);
+  showCursorCell();
+  ensureCursorVisible();
+  window_.repaint();
+}
+
+void MainCommands::zoom(int mode) {
+  setCellSize(session_.cellSize, session_.config.cellSizes, mode);
+  ensureCursorVisible();
+}
+
+// ---- levels ----
+
+void MainCommands::moveToLevel(Level* level) {
+  if (!level) {
+    session_.ui.beep();
+    return;
+  }
+  if (level != workspace_.currentLevel()) workspace_.showLevel(*level);
+  window_.repaint();
+}
+
+void MainCommands::goToLevelFromList() {
+  Levels& levels = workspace_.project().levels;
+  std::vector<std::string> names;
+  int current = 0;
+  for (std::size_t i = 0; i < levels.size(); ++i) {
+    names.push_back(levels[i].name);
+    if (&levels[i] == workspace_.currentLevel()) current = static_cast<int>(i);
+  }
+  const std::optional<int> chosen = window_.chooseLevel(names, current);
+  if (chosen && *chosen >= 0 && static_cast<std::size_t>(*chosen) < levels.size())
+    moveToLevel(&levels[static_cast<std::size_t>(*chosen)]);
+}
+
+std::string MainCommands::levelText() const {
+  const Project& project = workspace_.project();
+  const Level* level = project.levels.find(project.currentLevel);
+  if (!level) return {};
+  return cformat(" Level %s: %d of %d", level->name.c_str(), level->number,
+                 static_cast<int>(project.levels.size()));
+}
+
+std::string MainCommands::title() const {
+  return "MULZONW3 - " + workspace_.displayName();
+}
+
+RenderScene MainCommands::scene() const {
+  const Palette& p = session_.config.drawingColours;
+  RenderScene scene;
+  scene.palette.foreground = p[PaletteRole::Foreground];
+  scene.palette.background = p[PaletteRole::Background];
+  scene.palette.controls = p[PaletteRole::Controls];
+  scene.palette.undefined = p[PaletteRole::Undefined];
+  scene.palette.drawLine = p[PaletteRole::DrawLine];
+  scene.palette.subLevel = p[PaletteRole::SubLevel];
+  scene.palette.ducts = p[PaletteRole::Ducts];
+  scene.palette.errors = p[PaletteRole::Errors];
+  scene.palette.highlight = p[PaletteRole::Highlight];
+  scene.cellSize = session_.cellSize;
+  scene.colourZones = session_.config.colourZones != 0;
+  scene.colourDucts = session_.config.colourDucts != 0;
+  scene.showLinks = view_.showLinks;
+  scene.showSubLevel = view_.showSubLevel;
+  const Project& project = workspace_.project();
+  if (scene.colourZones) {
+    scene.zoneColours.assign(static_cast<std::size_t>(project.zones.count()) + 1, -1);
+    for (int n = 1; n <= project.zones.count(); ++n)
+      if (const Zone* z = project.zones.at(n))
+        scene.zoneColours[static_cast<std::size_t>(n)] = z->colour;
+  }
+  if (scene.colourDucts) {
+    scene.ductColours.assign(static_cast<std::size_t>(project.ducts.count()) + 1, -1);
+    for (int n = 1; n <= project.ducts.count(); ++n)
+      if (const DuctSegment* d = project.ducts.at(n))
+        scene.ductColours[static_cast<std::size_t>(n)] = d->colour;
+    scene.junctionColours.assign(static_cast<std::size_t>(project.junctions.count()) + 1, -1);
+    for (int n = 1; n <= project.junctions.count(); ++n)
+      if (const Junction* j = project.junctions.at(n))
+        scene.junctionColours[static_cast<std::size_t>(n)] = j->colour;
+  }
+  const Level* level = project.levels.find(project.currentLevel);
+  if (view_.highlight && level && level->number == view_.highlightLevel)
+    scene.highlight = view_.highlight;
+  scene.cursor = workspace_.pad().cursor();
+  return scene;
+}
+
+// ---- problems ----
+
+void MainCommands::setProblems(std::vector<LocatedProblem> problems) {
+  problems_ = std::move(problems);
+}
+
+void MainCommands::goToProblem(std::size_t index) {
+  if (index >= problems_.size()) return;
+  const LocatedProblem problem = problems_[index];
+  Level* level = workspace_.project().levels.byNumber(problem.level);
+  if (!level || !workspace_.pad().editable(problem.row, problem.column)) {
+    session_.reporter.report(Severity::Error, {"Bad Highlight Cell"});
+    return;
+  }
+  moveToLevel(level);
+  view_.highlight = CellPos{problem.row, problem.column};
+  view_.highlightLevel = problem.level;
+  goToCell({problem.row, problem.column});
+}
+
+void MainCommands::clearHighlight() {
+  view_.highlight.reset();
+  window_.repaint();
+}
+
+void MainCommands::checkCurrentLevel() {
+  workspace_.storeCurrentLevel();
+  problems_ = services_.checkLevel(workspace_.project(), workspace_.pad());
+  if (problems_.empty())
+    session_.reporter.showMessage(0, {"Level data is complete"});
+  else
+    window_.showProblems();
+}
+
+// ---- files ----
+
+bool MainCommands::askSaveChanges() {
+  const ChangeMarks& marks = workspace_.project().marks;
+  if (!marks.modified && !marks.renumberDue) return true;
+  const Answer answer = session_.reporter.askYesNoCancel(
+      cformat("Save changes to current project file: %s ?", workspace_.displayName().c_str()));
+  if (answer == Answer::Cancel) return false;
+  if (answer == Answer::Yes) return saveProject();
+  return true;
+}
+
+void MainCommands::projectReplaced() {
+  switchToolOff();
+  view_.mode = ViewMode::Normal;
+  view_.origin = {0, 0};
+  view_.highlight.reset();
+  problems_.clear();
+  updateToolbar(1, 1, 1, 1, 1);
+  showCursorCell();
+  window_.projectReplaced();
+  window_.repaint();
+}
+
+void MainCommands::newProject() {
+  if (!askSaveChanges()) return;
+  workspace_.replace(std::make_unique<Project>(), GridSize{});
+  workspace_.setPath({});
+  projectReplaced();
+}
+
+void MainCommands::openProject() {
+  if (!askSaveChanges()) return;
+  FileRequest request{"Open Project", {kProjectFilter}, {}, "prj"};
+  if (!workspace_.path().empty())
+    request.initialPath = std::filesystem::path(workspace_.path()).parent_path().string();
+  const std::optional<std::string> chosen = session_.ui.chooseOpenFile(request);
+  if (!chosen) return;
+  if (!std::filesystem::exists(*chosen)) {
+    session_.reporter.showMessage(2, {"Could not find file: ", *chosen});
+    return;
+  }
+  openProjectFile(*chosen);
+}
+
+bool MainCommands::openProjectFile(const std::string& path) {
+  if (!services_.read) return false;
+  session_.ui.setStatusText("Reading Project");
+  std::unique_ptr<Project> read;
+  GridSize grid;
+  bool converted = false;
+  const bool ok = services_.read(session_.reporter, path, read, grid, converted);
+  if (!ok || !read) {
+    workspace_.replace(std::make_unique<Project>(), GridSize{});
+    workspace_.setPath({});
+    projectReplaced();
+    return false;
+  }
+  workspace_.replace(std::move(read), grid);
+  std::error_code ec;
+  const auto perms = std::filesystem::status(path, ec).permissions();
+  const bool readOnly =
+      !ec && (perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
+  if (converted || readOnly) {
+    workspace_.setPath({});
+    workspace_.project().marks.modified = true;
+  } else {
+    workspace_.setPath(path);
+    workspace_.project().marks = {};
+  }
+  session_.recent.remember(path);
+  view_.showLinks = false;
+  projectReplaced();
+  return true;
+}
+
+bool MainCommands::writeTo(const std::string& path) {
+  workspace_.storeCurrentLevel();
+  if (services_.renumber && !services_.renumber(workspace_.project(), workspace_.pad()))
+    return false;
+  if (!services_.write(session_.reporter, workspace_.project(), workspace_.grid(), path))
+    return false;
+  workspace_.project().marks = {};
+  return true;
+}
+
+bool MainCommands::saveProject() {
+  if (!services_.write) return false;
+  if (workspace_.path().empty()) return saveProjectAs();
+  const bool ok = writeTo(workspace_.path());
+  window_.repaint();
+  return ok;
+}
+
+bool MainCommands::saveProjectAs() {
+  if (!services_.write) return false;
+  std::string proposal = workspace_.project().settings.name;
+  if (!proposal.empty()) {
+    proposal += ".prj";
+    if (!workspace_.project().settings.path.empty())
+      proposal = (std::filesystem::path(workspace_.project().settings.path) / proposal).string();
+  }
+  const std::optional<std::string> chosen =
+      session_.ui.chooseSaveFile({"Save Project As", {kProjectFilter}, proposal, "prj"});
+  if (!chosen) return false;
+  const std::string previous = workspace_.path();
+  workspace_.setPath(*chosen);
+  const bool ok = writeTo(*chosen);
+  if (!ok)
+    workspace_.setPath(previous);
+  else
+    session_.recent.remember(*chosen);
+  window_.projectReplaced();
+  window_.repaint();
+  return ok;
+}
+
+void MainCommands::openRecent(int slot) {
+  if (static_cast<std::size_t>(slot) >= session_.recent.size()) return;
+  if (!askSaveChanges()) return;
+  const std::string path = session_.recent.paths()[static_cast<std::size_t>(slot)];
+  session_.reporter.logText(cformat("Recent Project: %s\n", path.c_str()));
+  session_.recent.remove(static_cast<std::size_t>(slot));
+  openProjectFile(path);
+}
+
+bool MainCommands::closeRequested() {
+  if (drawingWalls()) workspace_.walls().cancel();
+  return askSaveChanges();
+}
+
+void MainCommands::saveBitmap() {
+  UiPort& ui = session_.ui;
+  ui.setStatusText("Creating Bitmap");
+  const SketchPad& pad = workspace_.pad();
+  const std::uint64_t s = static_cast<std::uint64_t>(std::max(1, session_.cellSize));
+  const std::uint64_t pixels =
+      s * s * static_cast<std::uint64_t>(pad.rows()) * static_cast<std::uint64_t>(pad.columns());
+  if (pixels > kBitmapLimit) {
+    session_.reporter.report(Severity::Error, {"Failed to create bitmap."});
+    showCursorCell();
+    return;
+  }
+  RenderScene scene = this->scene();
+  scene.cursor.reset();
+  scene.highlight.reset();
+  const PixelBuffer image = renderGrid(pad, scene);
+  const std::uint64_t bytes = bmpFileBytes(image.width, image.height);
+  const double megabytes = static_cast<double>(bytes) / (1024.0 * 1024.0);
+  ui.setStatusText("Save Bitmap?");
+  const bool yes = session_.reporter.askYesNo(cformat(
+      "The size of the bitmap is %.4g Megabytes. Do you want to save the bitmap?", megabytes));
+  if (yes) {
+    const std::optional<std::string> chosen =
+        ui.chooseSaveFile({"Save SketchPad", {kBitmapFilter}, {}, "bmp"});
+    if (chosen) {
+      ui.setStatusText("Saving Bitmap");
+      std::filesystem::path target(*chosen);
+      std::error_code ec;
+      std::filesystem::path folder = target.parent_path();
+      if (folder.empty()) folder = ".";
+      const std::filesystem::space_info space = std::filesystem::space(folder, ec);
+      const double freeMegabytes =
+          ec ? 0.0 : static_cast<double>(space.available) / (1024.0 * 1024.0);
+      std::vector<std::array<std::uint8_t, 3>> colours;
+      for (const Rgb& c : colourTable()) colours.push_back({c.red, c.green, c.blue});
+      if (!ec && freeMegabytes <= megabytes)
+        session_.reporter.report(Severity::Error, {"Not enough disk space to save the bitmap."});
+      else if (!writeBmp(target, image, colours))
+        session_.reporter.report(Severity::Warning, {"File Not Saved."});
+    }
+  }
+  showCursorCell();
+}
+
+}  // namespace mz

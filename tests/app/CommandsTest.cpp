@@ -1,0 +1,500 @@
+// The main window's logic without a window: command table, enabling, tools, cursor, scrolling,
+// levels, zoom and the file commands.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "app/Commands.h"
+#include "app/Session.h"
+#include "app/WndProc.h"
+#include "sketchpad/Bitmap.h"
+#include "sketchpad/SketchStore.h"
+#include "sketchpad/SketchSymbols.h"
+#include "sketchpad/SketchText.h"
+#include "support/TestSupport.h"
+
+namespace mz {
+namespace {
+
+// Project files kept in memory: the levels' names and items and the grid.
+struct FakeFiles {
+  struct Stored {
+    std::vector<Level> levels;
+    GridSize grid;
+  };
+  std::map<std::string, Stored> files;
+  bool failWrites = false;
+
+  ProjectServices services() {
+    ProjectServices s;
+    s.read = [this](ErrorReporter& r, const std::filesystem::path& path,
+                    std::unique_ptr<Project>& project, GridSize& grid, bool&) {
+      const auto it = files.find(path.string());
+      if (it == files.end()) {
+        r.report(Severity::Error, {"Could not open project file: ", path.string()});
+        return false;
+      }
+      project = std::make_unique<Project>();
+      for (const Level& l : it->second.levels) project->levels.append(l);
+      project->levels.numberLevels();
+      grid = it->second.grid;
+      return true;
+    };
+    s.write = [this](ErrorReporter& r, Project& project, const GridSize& grid,
+                     const std::filesystem::path& path) {
+      if (failWrites) {
+        r.report(Severity::Error, {"Could not write: ", path.string()});
+        return false;
+      }
+      Stored stored{{}, grid};
+      for (std::size_t i = 0; i < project.levels.size(); ++i)
+        stored.levels.push_back(project.levels[i]);
+      files[path.string()] = stored;
+      return true;
+    };
+    return s;
+  }
+};
+
+struct RecordingWindow : WindowPort {
+  int repaints = 0;
+  int replaced = 0;
+  int closes = 0;
+  int problemsShown = 0;
+  std::optional<int> levelChoice;
+  void repaint() override { ++repaints; }
+  void projectReplaced() override { ++replaced; }
+  void closeWindow() override { ++closes; }
+  void showProblems() override { ++problemsShown; }
+  std::optional<int> chooseLevel(const std::vector<std::string>&, int) override {
+    return levelChoice;
+  }
+};
+
+struct CommandsFixture : ::testing::Test {
+  ScriptedUi ui;
+  Session session{ui};
+  Workspace workspace{session.reporter, {}};
+  FakeFiles files;
+  RecordingWindow window;
+  std::unique_ptr<MainCommands> commands;
+
+  void SetUp() override { make(files.services()); }
+  void make(ProjectServices services) {
+    commands = std::make_unique<MainCommands>(session, workspace, std::move(services), window);
+    commands->setViewport(66 * 8, 58 * 8);
+  }
+  SketchPad& pad() { return workspace.pad(); }
+  CellPos cursor() { return pad().cursor(); }
+  void run(std::initializer_list<int> ids) {
+    for (const int id : ids) EXPECT_TRUE(commands->dispatchCommand(id)) << id;
+  }
+  void keys(SketchKey k, int times = 1, bool shift = false, bool ctrl = false) {
+    for (int i = 0; i < times; ++i) commands->key(k, shift, ctrl);
+  }
+  bool enabled(int id) { return commands->commandState(id).enabled; }
+  bool checked(int id) { return commands->commandState(id).checked; }
+  std::string lastStatus() {
+    const auto s = ui.eventsOf(UiEvent::Kind::Status);
+    return s.empty() ? std::string() : s.back().text;
+  }
+  // A box of walls from (3, 3) to (9, 11) drawn with the box tool and the keys.
+  void drawBox() {
+    pad().setCursor(3, 3);
+    run({cmd::kDrawBoxes});
+    keys(SketchKey::Enter);
+    keys(SketchKey::Down, 3);
+    keys(SketchKey::Right, 4);
+    keys(SketchKey::Enter);
+    run({cmd::kDrawBoxes});
+  }
+};
+
+TEST(CommandTable, NumbersAndKeysAreUniqueAndTheToolbarNamesMenuCommands) {
+  std::set<int> numbers;
+  std::set<std::string> keys;
+  for (const MenuItem* item : menuCommands()) {
+    EXPECT_TRUE(numbers.insert(item->command).second) << item->command;
+    EXPECT_TRUE(item->key.empty() || keys.insert(item->key).second) << item->key;
+  }
+  for (const ToolButton& b : toolbarButtons()) {
+    EXPECT_NE(findMenuCommand(b.command), nullptr) << b.id;
+    EXPECT_EQ(commandOfAlias(b.id), b.command);
+  }
+  EXPECT_EQ(commandOfAlias(cmd::kSaveProject), cmd::kSaveProject);
+  const struct {
+    int id;
+    const char* text;
+    const char* key;
+  } samples[] = {
+      {101, "Open Project...", "Ctrl+O"},     {4030, "Delete", "Del"},
+      {4116, "Delete Network", "Ctrl+Del"},   {252, "Larger Icons", "Ctrl+PgUp"},
+      {253, "Smaller Icons", "Ctrl+PgDwn"},   {400, "Reveal Level Below", "Ctrl+Shift+B"},
+      {408, "Level Above", "PgUp"},           {4040, "Zone", "Z"},
+      {4045, "Supply (Inlet)", "I"},          {4074, "Save SketchPad to .BMP File...", ""},
+      {4088, "Color Zones", "Ctrl+Z"},        {904, "About", "Alt+?"},
+      {4037, "First Time Step", "Ctrl+Home"}, {4029, "Edit Weather Data...", "F7"},
+  };
+  for (const auto& s : samples) {
+    const MenuItem* item = findMenuCommand(s.id);
+    ASSERT_NE(item, nullptr) << s.id;
+    EXPECT_EQ(item->text, s.text);
+    EXPECT_EQ(item->key, s.key);
+  }
+  EXPECT_EQ(toolbarButtons().front().tooltip, "New Project File");
+  EXPECT_EQ(toolbarButtons().back().tooltip, "Zoom SketchPad - Increase cell size");
+}
+
+TEST_F(CommandsFixture, EnablingOfANewProject) {
+  const struct {
+    int id;
+    bool enabled;
+  } cases[] = {
+      {cmd::kNewProject, true},  {cmd::kOpenProject, true},  {cmd::kSaveProject, true},
+      {cmd::kLevelAbove, false}, {cmd::kLevelBelow, false},  {cmd::kDrawWalls, true},
+      {cmd::kDrawBoxes, true},   {cmd::kIconZone, true},     {cmd::kIconFlowPath, true},
+      {cmd::kDelete, false},     {cmd::kResultsMode, false}, {cmd::kFind, false},
+      {cmd::kDrawDucts, false},  {cmd::kCut, false},         {cmd::kIconAnnotation, false},
+      {cmd::kLargerIcons, true}, {cmd::kSmallerIcons, true}, {cmd::kFirstRecent, false},
+      {cmd::kNoRecent, false},   {cmd::kCheckLevel, false},  {4018, false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(enabled(c.id), c.enabled) << c.id;
+  EXPECT_TRUE(checked(cmd::kNormalMode));
+  EXPECT_EQ(commands->levelText(), " Level <1>: 1 of 1");
+  EXPECT_EQ(commands->title(), "MULZONW3 - (untitled)");
+}
+
+TEST_F(CommandsFixture, FileCommandsNeedTheProjectFileServices) {
+  make({});
+  EXPECT_FALSE(enabled(cmd::kOpenProject));
+  EXPECT_FALSE(enabled(cmd::kSaveProject));
+  session.recent.remember("/tmp/a.prj");
+  EXPECT_FALSE(enabled(cmd::kFirstRecent));
+  make(files.services());
+  EXPECT_TRUE(enabled(cmd::kFirstRecent));
+  EXPECT_FALSE(enabled(cmd::kFirstRecent + 1));
+}
+
+TEST_F(CommandsFixture, ResultsModeWithoutResultsStaysNormalAndBeeps) {
+  run({cmd::kResultsMode});
+  EXPECT_EQ(commands->view().mode, ViewMode::Normal);
+  EXPECT_EQ(ui.beeps(), 1);
+  EXPECT_FALSE(commands->dispatchCommand(31999));
+}
+
+TEST_F(CommandsFixture, DeleteFollowsTheCursorCellAndDeletesAWallStretch) {
+  drawBox();
+  pad().setCursor(3, 7);
+  EXPECT_TRUE(enabled(cmd::kDelete));
+  pad().setCursor(5, 5);
+  EXPECT_FALSE(enabled(cmd::kDelete));
+  run({cmd::kIconZone});
+  EXPECT_TRUE(enabled(cmd::kDelete));
+}
+
+TEST_F(CommandsFixture, ToolsToggleAndSwitchEachOtherOff) {
+  run({cmd::kDrawWalls});
+  EXPECT_EQ(commands->view().tool, DrawTool::Walls);
+  EXPECT_TRUE(checked(cmd::kDrawWalls));
+  EXPECT_TRUE(commands->buttonState(toolbarButtons()[8]).checked);  // button 8, Draw Walls
+  run({cmd::kDrawWalls});
+  EXPECT_EQ(commands->view().tool, DrawTool::None);
+  // Switching to another tool while a drawing is in progress cancels the drawing.
+  run({cmd::kDrawWalls});
+  keys(SketchKey::Enter);
+  keys(SketchKey::Right, 2);
+  EXPECT_TRUE(pad().anyMarked());
+  run({9});  // the toolbar's Draw Boxes
+  EXPECT_EQ(commands->view().tool, DrawTool::Boxes);
+  EXPECT_FALSE(pad().anyMarked());
+  EXPECT_FALSE(workspace.walls().drawing());
+}
+
+TEST_F(CommandsFixture, EscapeCancelsTheDrawingFirstAndThenTheTool) {
+  run({cmd::kDrawBoxes});
+  keys(SketchKey::Enter);
+  keys(SketchKey::Down);
+  keys(SketchKey::Escape);
+  EXPECT_FALSE(workspace.walls().drawing());
+  EXPECT_FALSE(pad().anyMarked());
+  EXPECT_EQ(commands->view().tool, DrawTool::Boxes);
+  keys(SketchKey::Escape);
+  EXPECT_EQ(commands->view().tool, DrawTool::None);
+  // Right click does the same; without a tool it asks for the item menu.
+  run({cmd::kDrawBoxes});
+  EXPECT_FALSE(commands->rightClick({4, 4}));
+  EXPECT_EQ(commands->view().tool, DrawTool::None);
+  EXPECT_TRUE(commands->rightClick({4, 4}));
+  EXPECT_EQ(cursor(), (CellPos{4, 4}));
+}
+
+TEST_F(CommandsFixture, CursorStepsShiftJumpsAndTheEdgeOfTheEditableArea) {
+  session.config.cellJump = 5;
+  keys(SketchKey::Right);
+  EXPECT_EQ(cursor(), (CellPos{1, 2}));
+  EXPECT_EQ(lastStatus(), "Col 2, Row 1");
+  keys(SketchKey::Up);  // row 0 is the border ring
+  EXPECT_EQ(cursor(), (CellPos{1, 2}));
+  keys(SketchKey::Down, 1, true);
+  EXPECT_EQ(cursor(), (CellPos{6, 2}));
+  pad().setCursor(56, 62);
+  keys(SketchKey::Right, 1, true);  // 67 is past column 64
+  EXPECT_EQ(cursor(), (CellPos{56, 62}));
+  keys(SketchKey::Right, 2);
+  EXPECT_EQ(cursor(), (CellPos{56, 64}));
+  keys(SketchKey::Right);
+  EXPECT_EQ(cursor(), (CellPos{56, 64}));
+  // While drawing: two cells a step, the jump rounded down to an even count.
+  pad().setCursor(3, 3);
+  run({cmd::kDrawBoxes});
+  keys(SketchKey::Enter);
+  keys(SketchKey::Right);
+  EXPECT_EQ(cursor(), (CellPos{3, 5}));
+  keys(SketchKey::Down, 1, true);
+  EXPECT_EQ(cursor(), (CellPos{7, 5}));
+}
+
+TEST_F(CommandsFixture, CtrlMovesStopAtIconsAndCrossingWallsAndExtendAWallBeingDrawn) {
+  drawBox();  // walls on rows 3 and 9, columns 3 and 11
+  pad().setCursor(5, 1);
+  keys(SketchKey::Right, 1, false, true);
+  EXPECT_EQ(cursor(), (CellPos{5, 3}));  // the box's left wall
+  keys(SketchKey::Right, 1, false, true);
+  EXPECT_EQ(cursor(), (CellPos{5, 11}));
+  keys(SketchKey::Right, 1, false, true);  // nothing further: no move
+  EXPECT_EQ(cursor(), (CellPos{5, 11}));
+  pad().setCursor(1, 7);
+  keys(SketchKey::Down, 1, false, true);
+  EXPECT_EQ(cursor(), (CellPos{3, 7}));
+  pad().setCursor(6, 5);
+  run({cmd::kIconZone});
+  pad().setCursor(6, 1);
+  keys(SketchKey::Right, 1, false, true);
+  keys(SketchKey::Right, 1, false, true);
+  EXPECT_EQ(cursor(), (CellPos{6, 5}));
+  // A dividing wall from the top wall runs down to the bottom wall.
+  pad().setCursor(3, 7);
+  run({cmd::kDrawWalls});
+  keys(SketchKey::Enter);
+  keys(SketchKey::Down, 1, false, true);
+  EXPECT_EQ(cursor(), (CellPos{9, 7}));
+  keys(SketchKey::Enter);
+  EXPECT_EQ(pad().current().walls.at(6, 7), icon::kWallVertical);
+  EXPECT_EQ(pad().current().walls.at(3, 7), wallCodeForBits(dir::kLeft | dir::kRight | dir::kDown));
+}
+
+TEST(ScrollStep, FollowsTheVisibleShareOfTheGrid) {
+  const struct {
+    int visible, extent, step;
+  } cases[] = {{40, 66, 11}, {20, 58, 9}, {65, 66, 1}, {1, 66, 1}, {66, 66, 1}, {33, 66, 12}};
+  for (const auto& c : cases)
+    EXPECT_EQ(scrollStep(c.visible, c.extent), c.step) << c.visible << " of " << c.extent;
+}
+
+TEST_F(CommandsFixture, TheViewScrollsInStepsToKeepTheCursorInsideItsBand) {
+  commands->setViewport(40 * 8, 20 * 8);  // 40 columns, 20 rows visible
+  pad().setCursor(1, 38);
+  keys(SketchKey::Right);  // column 39 is the last visible: outside the band
+  EXPECT_EQ(commands->view().origin, (CellPos{0, 11}));
+  pad().setCursor(18, 20);
+  keys(SketchKey::Down);
+  EXPECT_EQ(commands->view().origin, (CellPos{9, 11}));
+  keys(SketchKey::Down, 1, true);  // row 29: one more step
+  EXPECT_EQ(commands->view().origin, (CellPos{18, 11}));
+  pad().setCursor(56, 64);
+  keys(SketchKey::Left);
+  EXPECT_EQ(commands->view().origin, (CellPos{38, 26}));  // held at the grid's end
+  // Back at the start: step after step until the cursor is inside again.
+  pad().setCursor(1, 1);
+  keys(SketchKey::Right);
+  EXPECT_EQ(commands->view().origin, (CellPos{0, 0}));
+  commands->scrollBy(100, -5);
+  EXPECT_EQ(commands->view().origin, (CellPos{38, 0}));
+}
+
+TEST_F(CommandsFixture, IconKeysPlaceAndRefuse) {
+  drawBox();
+  pad().setCursor(5, 5);
+  run({cmd::kIconZone});
+  EXPECT_EQ(pad().current().sketch.at(5, 5), icon::kZone);
+  pad().setCursor(7, 9);
+  run({cmd::kIconZone});  // the area has its zone: only a beep
+  EXPECT_EQ(pad().current().sketch.at(7, 9), 0);
+  EXPECT_EQ(ui.beeps(), 1);
+  pad().setCursor(3, 5);
+  run({cmd::kIconFlowPath});
+  EXPECT_EQ(pad().current().sketch.at(3, 5), icon::kPath);
+  EXPECT_TRUE(workspace.project().marks.modified);
+}
+
+TEST_F(CommandsFixture, LevelsChangeKeepingTheDrawingAndTheCursor) {
+  workspace.project().addLevel(workspace.currentLevel());
+  workspace.project().currentLevel = Levels::ref(workspace.project().levels.lowest());
+  drawBox();
+  pad().setCursor(5, 6);
+  EXPECT_TRUE(enabled(cmd::kLevelAbove));
+  EXPECT_FALSE(enabled(cmd::kLevelBelow));
+  run({cmd::kLevelAbove});
+  EXPECT_EQ(commands->levelText(), " Level <2>: 2 of 2");
+  EXPECT_EQ(cursor(), (CellPos{5, 6}));
+  EXPECT_EQ(pad().current().walls.at(3, 3), 0);
+  EXPECT_EQ(pad().sub().walls.at(3, 3), 14);
+  run({cmd::kLevelAbove});  // the highest: a beep, no change
+  EXPECT_EQ(ui.beeps(), 1);
+  run({15});  // the toolbar's level down
+  EXPECT_EQ(commands->levelText(), " Level <1>: 1 of 2");
+  EXPECT_EQ(pad().current().walls.at(3, 3), 14);
+  window.levelChoice = 1;
+  run({cmd::kGoToLevel});
+  EXPECT_EQ(commands->levelText(), " Level <2>: 2 of 2");
+}
+
+TEST_F(CommandsFixture, ZoomStepsThroughTheCellSizesAndStopsAtTheEnds) {
+  session.cellSize = 16;
+  EXPECT_FALSE(enabled(cmd::kLargerIcons));
+  run({cmd::kLargerIcons});
+  EXPECT_EQ(session.cellSize, 16);
+  run({43, 43});
+  EXPECT_EQ(session.cellSize, 5);
+  session.cellSize = 1;
+  EXPECT_FALSE(enabled(cmd::kSmallerIcons));
+  run({42});
+  EXPECT_EQ(session.cellSize, 2);
+}
+
+TEST_F(CommandsFixture, SaveAsksForANameWhenUntitledAndReopeningShowsTheSameDrawing) {
+  drawBox();
+  pad().setCursor(5, 5);
+  run({cmd::kIconZone});
+  const std::string drawing = printLevel(pad(), SketchCopy::Current);
+  ui.answerFile("/p/house.prj");
+  run({cmd::kSaveProject});
+  ASSERT_EQ(files.files.count("/p/house.prj"), 1u);
+  EXPECT_EQ(commands->title(), "MULZONW3 - house.prj");
+  EXPECT_FALSE(workspace.project().marks.modified);
+  EXPECT_EQ(session.recent.paths().back(), "/p/house.prj");
+  run({cmd::kNewProject});  // unmodified: no question
+  EXPECT_EQ(printLevel(pad(), SketchCopy::Current),
+            printLevel(Workspace(session.reporter, {}).pad(), SketchCopy::Current));
+  EXPECT_EQ(commands->title(), "MULZONW3 - (untitled)");
+  EXPECT_TRUE(commands->openProjectFile("/p/house.prj"));
+  EXPECT_EQ(printLevel(pad(), SketchCopy::Current), drawing);
+  EXPECT_EQ(cursor(), (CellPos{1, 1}));
+  EXPECT_TRUE(ui.eventsOf(UiEvent::Kind::YesNoCancel).empty());
+}
+
+TEST_F(CommandsFixture, CancelAtTheSaveQuestionLeavesEverythingAsItWas) {
+  drawBox();
+  ui.answer(Answer::Cancel);
+  run({cmd::kNewProject});
+  const auto questions = ui.eventsOf(UiEvent::Kind::YesNoCancel);
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0].text, "Save changes to current project file: (untitled) ?");
+  EXPECT_EQ(pad().current().walls.at(3, 3), 14);
+  EXPECT_TRUE(workspace.project().marks.modified);
+  // Exit asks the same; No lets the window close.
+  ui.answer(Answer::No);
+  run({cmd::kExit});
+  EXPECT_EQ(window.closes, 1);
+  EXPECT_TRUE(commands->closeRequested());
+  ui.answer(Answer::Cancel);
+  EXPECT_FALSE(commands->closeRequested());
+}
+
+TEST_F(CommandsFixture, FailedSaveAsKeepsTheOldNameAndTheModification) {
+  files.files["/p/old.prj"] = {};
+  ASSERT_TRUE(commands->openProjectFile("/p/old.prj"));
+  drawBox();
+  files.failWrites = true;
+  ui.answerFile("/p/new.prj");
+  run({cmd::kSaveProjectAs});
+  EXPECT_EQ(workspace.path(), "/p/old.prj");
+  EXPECT_EQ(commands->title(), "MULZONW3 - old.prj");
+  EXPECT_TRUE(workspace.project().marks.modified);
+  EXPECT_EQ(session.reporter.errorCount(), 1);
+}
+
+TEST_F(CommandsFixture, RecentProjectOpensItsSlotAndAFailedOneStaysRemoved) {
+  files.files["/p/a.prj"] = {};
+  session.recent.remember("/p/missing.prj");
+  session.recent.remember("/p/a.prj");
+  run({cmd::kFirstRecent + 1});
+  EXPECT_EQ(workspace.path(), "/p/a.prj");
+  EXPECT_EQ(session.recent.paths(), (std::vector<std::string>{"/p/missing.prj", "/p/a.prj"}));
+  run({cmd::kFirstRecent});
+  EXPECT_EQ(workspace.path(), "");
+  EXPECT_EQ(session.recent.paths(), (std::vector<std::string>{"/p/a.prj"}));
+}
+
+TEST_F(CommandsFixture, BitmapExportAsksWithTheSizeAndWritesTheWholeGrid) {
+  test::TempDir dir;
+  session.cellSize = 16;
+  drawBox();
+  ui.answer(Answer::No);
+  run({cmd::kSaveBitmap});
+  auto questions = ui.eventsOf(UiEvent::Kind::YesNo);
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0].text,
+            "The size of the bitmap is 1.869 Megabytes. Do you want to save the bitmap?");
+  EXPECT_TRUE(ui.eventsOf(UiEvent::Kind::SaveFile).empty());
+  const auto path = dir / "pad.bmp";
+  ui.answer(Answer::Yes);
+  ui.answerFile(path.string());
+  run({cmd::kSaveBitmap});
+  const std::string bytes = test::readFile(path);
+  EXPECT_EQ(bytes.size(), bmpFileBytes(1056, 928));
+  RenderScene scene = commands->scene();
+  scene.cursor.reset();
+  std::vector<std::array<std::uint8_t, 3>> colours;
+  for (const Rgb& c : colourTable()) colours.push_back({c.red, c.green, c.blue});
+  EXPECT_EQ(bytes, bmpBytes(renderGrid(pad(), scene), colours));
+  const auto status = ui.eventsOf(UiEvent::Kind::Status);
+  std::vector<std::string> texts;
+  for (const auto& s : status) texts.push_back(s.text);
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "Saving Bitmap"), texts.end());
+  EXPECT_EQ(texts.back(), "Col 11, Row 9");
+  ui.answer(Answer::Yes);
+  ui.answerFile((dir / "none" / "pad.bmp").string());
+  run({cmd::kSaveBitmap});
+  EXPECT_EQ(test::readFile(path), bytes);
+  EXPECT_EQ(session.reporter.errorCount(), 0);  // "File Not Saved." is a warning
+}
+
+TEST_F(CommandsFixture, AProblemTakesTheSketchPadToItsLevelAndCell) {
+  workspace.project().addLevel(workspace.currentLevel());
+  workspace.project().currentLevel = Levels::ref(workspace.project().levels.lowest());
+  commands->setProblems({{2, 7, 9, "Path is not above a sublevel."}, {1, 0, 4, "bad"}});
+  commands->goToProblem(0);
+  EXPECT_EQ(commands->levelText(), " Level <2>: 2 of 2");
+  EXPECT_EQ(cursor(), (CellPos{7, 9}));
+  EXPECT_EQ(lastStatus(), "Col 9, Row 7");
+  EXPECT_EQ(commands->scene().highlight, (CellPos{7, 9}));
+  run({cmd::kLevelBelow});
+  EXPECT_FALSE(commands->scene().highlight);
+  commands->goToProblem(1);
+  EXPECT_EQ(session.reporter.errorCount(), 1);
+  commands->clearHighlight();
+  run({cmd::kLevelAbove});
+  EXPECT_FALSE(commands->scene().highlight);
+}
+
+TEST_F(CommandsFixture, CheckCurrentLevelShowsTheNoteOrTheProblems) {
+  std::vector<LocatedProblem> found;
+  ProjectServices services = files.services();
+  services.checkLevel = [&](Project&, SketchPad&) { return found; };
+  make(services);
+  run({cmd::kCheckLevel});
+  const UiEvent note = ui.eventsOf(UiEvent::Kind::Message).back();
+  EXPECT_EQ(note.caption, "NOTE");
+  EXPECT_NE(note.text.find("Level data is complete"), std::string::npos);
+  EXPECT_EQ(window.problemsShown, 0);
+  found = {{1, 2, 2, "At least one zone is not defined on level: <1>"}};
+  run({cmd::kCheckLevel});
+  EXPECT_EQ(window.problemsShown, 1);
+  EXPECT_EQ(commands->problems(), found);
+}
+
+}  // namespace
+}  // namespace mz
