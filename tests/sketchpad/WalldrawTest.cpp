@@ -82,6 +82,21 @@ TEST(WallDrawing, StepBackRetracesThePath) {
   EXPECT_EQ(f.pad.cursor(), (CellPos{3, 5}));
 }
 
+TEST(WallDrawing, PointerMovesTheCursorRowsFirstOnTheLattice) {
+  WallFixture f;
+  f.load("grid 14 16\n");
+  f.pad.setCursor(3, 3);
+  f.drawing.start();
+  f.drawing.moveToward({10, 8});
+  EXPECT_EQ(f.pad.cursor(), (CellPos{9, 7}));
+  EXPECT_TRUE(f.pad.marked(9, 3));  // the corner: down first, then right
+  EXPECT_FALSE(f.pad.marked(3, 7));
+  int marks = 0;
+  for (int r = 0; r < f.pad.rows(); ++r)
+    for (int c = 0; c < f.pad.columns(); ++c) marks += f.pad.marked(r, c);
+  EXPECT_EQ(marks, 11);
+}
+
 TEST(WallDrawing, NewWallMeetingAWallMakesTeesAndSplitsTheRoom) {
   WallFixture f;
   f.load(lines({"grid 14 16", "", "", "", "...+-------+", "...|.......|", "...|.Z4....|",
@@ -94,6 +109,23 @@ TEST(WallDrawing, NewWallMeetingAWallMakesTeesAndSplitsTheRoom) {
   EXPECT_EQ(f.wall(9, 7), 21);
   EXPECT_EQ(f.pad.current().zones.at(5, 5), 4);
   EXPECT_EQ(f.pad.current().zones.at(5, 9), 0);
+}
+
+TEST(WallDrawing, SelfCrossingWallGetsACross) {
+  WallFixture f;
+  f.load(lines({"grid 14 16", "", "", "", "...+-------+", "...|.......|", "...|.......|",
+                "...|.......|", "...|.......|", "...|.......|", "...+-------+"}));
+  f.pad.setCursor(3, 5);
+  f.drawing.start();
+  f.steps({{dir::kDown, 2}, {dir::kRight, 2}, {dir::kUp, 1}, {dir::kLeft, 3}});
+  EXPECT_TRUE(f.drawing.commit());
+  EXPECT_EQ(f.wall(5, 5), icon::kWallCross);
+  EXPECT_EQ(f.wall(3, 5), 19);
+  EXPECT_EQ(f.wall(5, 3), 18);
+  EXPECT_EQ(f.wall(7, 5), 17);
+  EXPECT_EQ(f.wall(7, 9), 16);
+  EXPECT_EQ(f.wall(5, 9), 15);
+  EXPECT_TRUE(f.diag.messages().empty());
 }
 
 TEST(WallDrawing, PathOnAWallSurvivesOnlyAStraightRun) {
