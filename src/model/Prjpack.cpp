@@ -29,8 +29,7 @@ std::optional<IconRule> ruleFor(std::uint8_t code, const Project& p) {
   if (in(23, 25) || in(27, 31) || code == 128 || code == 129)
     return IconRule{"path", 0, p.paths.count(), true, 0, kUndefined};
   if (code == 42) return IconRule{"note", 0, p.annotations.count(), true, 0, kUndefined};
-  if (code == 130)
-    return IconRule{"AHS", 0, static_cast<long>(p.ahs.size()), true, 0, kUndefined};
+  if (code == 130) return IconRule{"AHS", 0, static_cast<long>(p.ahs.size()), true, 0, kUndefined};
   if (code == 131) return IconRule{"exposure", 0, p.exposures.count(), true, 0, kUndefined};
   if (code == 133) return IconRule{"source", 0, p.sourceSinks.count(), true, 0, kUndefined};
   if (in(145, 151)) return IconRule{"duct", 0, p.ducts.count(), true, 0, kUndefined};
@@ -61,8 +60,7 @@ bool checkIcons(ErrorReporter& reporter, Project& project) {
       bool valid = item.number >= rule->lo && item.number <= rule->hi &&
                    !(rule->lo == -2 && item.number == 0);
       if (valid) continue;
-      reporter.report(Severity::Error,
-                      {cformat("Invalid %s #", rule->what), text, rule->tail});
+      reporter.report(Severity::Error, {cformat("Invalid %s #", rule->what), text, rule->tail});
       if (rule->repairable)
         item.number = rule->repair;
       else

@@ -15,7 +15,7 @@ namespace mz {
 
 // The known file versions, oldest first; the last is the current one.
 inline constexpr std::array<std::string_view, 7> kPrjVersions{"1.0", "2.0", "2.1", "2.2",
-                                                               "2.3", "2.4", "3.0"};
+                                                              "2.3", "2.4", "3.0"};
 inline constexpr std::size_t kCurrentPrjVersion = 6;
 inline constexpr char kPrjRevision = ' ';
 

@@ -52,8 +52,8 @@ class PrjOutput {
 // report; the caller stops at the first counted error.
 class PrjInput {
  public:
-  PrjInput(TokenReader& in, ErrorReporter& reporter, std::size_t size)
-      : in(in), reporter(reporter), size_(size) {}
+  PrjInput(TokenReader& tokens, ErrorReporter& r, std::size_t size)
+      : in(tokens), reporter(r), size_(size) {}
 
   TokenReader& in;
   ErrorReporter& reporter;

@@ -67,8 +67,7 @@ bool testVersion(ErrorReporter& r, std::string_view text, std::string_view name)
   }
   if (k - 1 != kCurrentPrjVersion) {
     r.report(Severity::Error,
-             {name, " is a MulzonW ", word,
-              " file; reading older versions is not available: ",
+             {name, " is a MulzonW ", word, " file; reading older versions is not available: ",
               cformat("Cannot convert to MulzonW %s", current.c_str())});
     return false;
   }
@@ -106,13 +105,17 @@ void readSolver(PrjInput& in, SolverSet& set) {
 // Reads the sections 3 to 24 in file order, stopping at the first counted error.
 bool readSections(ReadState& st) {
   using Reader = bool (*)(ReadState&);
-  static constexpr Reader kSections[] = {
-      readSpecies,         readLevels,          readDaySchedules,   readWeekSchedules,
-      readWindProfiles,    readReactions,       readFilterElements, readFilters,
-      readSourceElements,  readAirflowElements, readDuctElements,   readSuperElements,
-      readControlNodes,    readAhs,             readZones,          readPaths,
-      readJunctions,       readDucts,           readSourceSinks,    readOccupancySchedules,
-      readExposures,       readAnnotations};
+  static constexpr Reader kSections[] = {readSpecies,        readLevels,
+                                         readDaySchedules,   readWeekSchedules,
+                                         readWindProfiles,   readReactions,
+                                         readFilterElements, readFilters,
+                                         readSourceElements, readAirflowElements,
+                                         readDuctElements,   readSuperElements,
+                                         readControlNodes,   readAhs,
+                                         readZones,          readPaths,
+                                         readJunctions,      readDucts,
+                                         readSourceSinks,    readOccupancySchedules,
+                                         readExposures,      readAnnotations};
   for (Reader section : kSections) {
     if (!section(st) || st.in.failed()) return false;
     if (section == readDucts) {
@@ -305,11 +308,11 @@ bool readRunControl(ReadState& st) {
 
 int readProjectText(ErrorReporter& reporter, std::unique_ptr<Project>& project,
                     ProjectFileInfo& info, std::string text, std::string_view name) {
-  reporter.logText(cformat("\nTesting project file: %.*s\n", static_cast<int>(name.size()),
-                           name.data()));
+  reporter.logText(
+      cformat("\nTesting project file: %.*s\n", static_cast<int>(name.size()), name.data()));
   if (!testVersion(reporter, text, name)) return 1;
-  reporter.logText(cformat("\nReading project file: %.*s\n", static_cast<int>(name.size()),
-                           name.data()));
+  reporter.logText(
+      cformat("\nReading project file: %.*s\n", static_cast<int>(name.size()), name.data()));
   auto fresh = std::make_unique<Project>();
   ProjectFileInfo read = info;
   read.converted = false;

@@ -85,29 +85,28 @@ void writeRunControl(PrjOutput& out, Project& project, const ProjectFileInfo& in
              formatSlashDate(w.dEnd).c_str(), w.wp, w.mf);
   const Site& site = s.site;
   out.put("! latd  longtd   tznr  altd  Tgrnd u..\n");
-  out.format("%6.2f %7.2f %6.2f %5.0f %6.2f %d %d\n", double(site.latitude),
-             double(site.longitude), double(site.timeZone), double(site.altitude),
-             double(site.groundTemperature), site.units[0], site.units[1]);
+  out.format("%6.2f %7.2f %6.2f %5.0f %6.2f %d %d\n", double(site.latitude), double(site.longitude),
+             double(site.timeZone), double(site.altitude), double(site.groundTemperature),
+             site.units[0], site.units[1]);
   out.put("!sim_af afcalc afmaxi afrcnvg afacnvg afrelax uac Pbldg uPb\n");
   out.format("%6d %6d %6d %7g %7g %7.2f %3d %5.2f %3d\n", rc.sim_af, rc.afcalc, rc.afmaxi,
-             double(rc.afrcnvg), double(rc.afacnvg), double(rc.afrelax), rc.uac,
-             double(rc.Pbldg), rc.uPb);
+             double(rc.afrcnvg), double(rc.afacnvg), double(rc.afrelax), rc.uac, double(rc.Pbldg),
+             rc.uPb);
   out.put("!   slae rs aflmaxi aflcnvg aflinit Tadj\n");
   out.format("%7d %3d %6d %7g %6d %4d\n", rc.slae, rc.rs, rc.aflmaxi, double(rc.aflcnvg),
              rc.aflinit, rc.Tadj);
   out.put("!sim_mf slae rs maxi   relcnvg   abscnvg relax gamma ucc\n");
-  out.format("%5d         %6d %9.2e %9.2e %5.3f       %3d ! (cyclic)\n", rc.sim_mf,
-             rc.cyclic.maxi, double(rc.cyclic.relcnvg), double(rc.cyclic.abscnvg),
-             double(rc.cyclic.relax), rc.cyclic.ucc);
+  out.format("%5d         %6d %9.2e %9.2e %5.3f       %3d ! (cyclic)\n", rc.sim_mf, rc.cyclic.maxi,
+             double(rc.cyclic.relcnvg), double(rc.cyclic.abscnvg), double(rc.cyclic.relax),
+             rc.cyclic.ucc);
   writeSolver(out, rc.nonTrace, rc.nonTrace.ucc, "non-trace");
   writeSolver(out, rc.trace, rc.nonTrace.ucc, "trace");
   out.put("!sim_sts sim_1dz sim_1dd celldx sim_vjt udx\n");
-  out.format("%6d %7d %7d %8.3f %5d %4d\n", rc.sim_sts, rc.sim_1dz, rc.sim_1dd,
-             double(rc.celldx), rc.sim_vjt, rc.udx);
+  out.format("%6d %7d %7d %8.3f %5d %4d\n", rc.sim_sts, rc.sim_1dz, rc.sim_1dd, double(rc.celldx),
+             rc.sim_vjt, rc.udx);
   out.put("!tsdens relax tsmaxi\n");
   out.format("%6d %6.2f %5d\n", rc.tsdens, double(rc.tsrelax), rc.tsmaxi);
-  out.put(
-      "!date_st time_st  date_0 time_0   date_1 time_1    t_step   t_list   t_scrn\n");
+  out.put("!date_st time_st  date_0 time_0   date_1 time_1    t_step   t_list   t_scrn\n");
   out.format("%7s %s", formatMonthDay(rc.date_st).c_str(), formatTime(rc.time_st).c_str());
   out.format("%7s %s", formatMonthDay(rc.date_0).c_str(), formatTime(rc.time_0).c_str());
   out.format("%7s %s", formatMonthDay(rc.date_1).c_str(), formatTime(rc.time_1).c_str());
@@ -130,8 +129,7 @@ void writeRunControl(PrjOutput& out, Project& project, const ProjectFileInfo& in
   out.put("\n!valZ valD valC\n");
   out.format("%4d %4d %4d\n", rc.valZ, rc.valD, rc.valC);
   out.put("!ctype conv var zref imax dtcmo\n");
-  out.format("%4d %5f %4d %4d %4d %4d\n", rc.ctype, double(rc.conv), rc.var, 0, rc.imax,
-             rc.dtcmo);
+  out.format("%4d %5f %4d %4d %4d %4d\n", rc.ctype, double(rc.conv), rc.var, 0, rc.imax, rc.dtcmo);
   out.end();
 }
 

@@ -23,6 +23,7 @@ struct PendingSensor {
 };
 
 struct ReadState {
+  ReadState(PrjInput& input, Project& p) : in(input), project(p) {}
   PrjInput& in;
   Project& project;
   ReadIndex<Species> species;
@@ -36,6 +37,8 @@ struct ReadState {
   ReadIndex<DuctElement> ductElements;
   ReadIndex<ControlSuperElement> supers;
   ReadIndex<OccupancySchedule> occupancy;
+  ReadIndex<SimpleAhs> ahs;
+  std::vector<PendingNumbers<SimpleAhs>> ahsLinks;  // zones and paths of each system
   std::vector<PendingNumbers<AirflowElement>> superAirflow;
   std::vector<PendingNumbers<SourceElement>> superSources;
   std::vector<PendingNumbers<FilterElement>> superFilters;
