@@ -278,7 +278,7 @@ void writeNodeData(PrjOutput& out, Project& p, const ControlNode& node, Network&
         using D = std::decay_t<decltype(d)>;
         if constexpr (std::is_same_v<D, SensorData>) {
           const Species* species = p.species.find(d.species);
-          std::string_view name = d.measure == 0 && species ? species->name : "none";
+          std::string name = d.measure == 0 && species ? species->name : std::string("none");
           out.format(" %g %g %g %g %d %d %d %7.3f %7.3f %7.3f %d ", double(d.offset),
                      double(d.gain), double(d.timeConstant), double(d.lastSignal),
                      sensorItemNumber(out, p, d), d.source, d.measure, double(d.X), double(d.Y),
