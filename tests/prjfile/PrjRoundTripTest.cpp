@@ -88,8 +88,10 @@ TEST(PrjRoundTrip, LineEndsSeparatorsAndCommentsReadAsTheCanonicalForm) {
     std::string text;
   };
   // Separators only between numbers of data lines that are read as tokens: "%d %d" lines.
-  std::string commas = replaceAll(canonical, "\n 1 0 0 0", "\n 1,0,0,0");
-  std::string tabs = replaceAll(canonical, " ! rvals:", "\t! rvals:");
+  std::string commas = replaceAll(canonical, " 1 1 1 1 1 1 1 1 1 1 1 1 ! occ. schd",
+                                  ",1,1,1,1,1,1,1,1,1,1,1,1, ! occ. schd");
+  std::string tabs = replaceAll(canonical, " 0 0 0 0 0 ! steady simulation",
+                                "\t0\t0 0\t\t0 0\t! steady simulation");
   std::string comments = replaceAll(canonical, "\n-999\n", "\n-999 ! end of section\n");
   comments = replaceAll(comments, " ! levels plus icon data:", "\t!levels");
   const Variant variants[] = {{"crlf", replaceAll(canonical, "\n", "\r\n")},
