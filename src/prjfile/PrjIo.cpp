@@ -12,7 +12,9 @@ std::string_view PrjOutput::checkedName(std::string_view name, std::size_t size)
   bool bad = name.empty() || name.size() >= size || name.front() == '*' || name.front() == '!';
   for (char c : name)
     if (c == ' ' || c == '\t' || c == ',' || c == '\n' || c == '\r') bad = true;
-  if (bad) reporter_.report(Severity::Error, {cformat("Invalid name: \"%.*s\"", int(name.size()), name.data())});
+  if (bad)
+    reporter_.report(Severity::Error,
+                     {cformat("Invalid name: \"%.*s\"", int(name.size()), name.data())});
   return name;
 }
 

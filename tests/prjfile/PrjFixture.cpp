@@ -25,10 +25,9 @@ LevelItem item(int row, int column, int code, int number) {
 void addLevels(Project& p) {
   Level& ground = p.addLevel(nullptr);
   ground.name = "Ground";
-  ground.items = {item(2, 2, 5, 1),   item(2, 6, 23, 1),  item(2, 9, 5, 2),
-                  item(4, 2, 130, 1), item(4, 4, 128, 4), item(4, 6, 129, 5),
-                  item(6, 2, 158, 1), item(6, 3, 154, 1), item(6, 5, 162, 2),
-                  item(8, 2, 133, 1), item(8, 4, 131, 1), item(8, 6, 42, 1),
+  ground.items = {item(2, 2, 5, 1),    item(2, 6, 23, 1),   item(2, 9, 5, 2),   item(4, 2, 130, 1),
+                  item(4, 4, 128, 4),  item(4, 6, 129, 5),  item(6, 2, 158, 1), item(6, 3, 154, 1),
+                  item(6, 5, 162, 2),  item(8, 2, 133, 1),  item(8, 4, 131, 1), item(8, 6, 42, 1),
                   item(10, 2, 185, 1), item(10, 3, 168, 1), item(10, 6, 42, 2)};
   Level& upper = p.addLevel(&ground, 3.5f);
   upper.name = "Upper";
@@ -171,7 +170,6 @@ void addElements(Project& p) {
   Ref<Species> h2o = ElementList<Species>::ref(p.species.findElement("H2O"));
   r.pairs = {{co2, h2o, 0.1f}, {h2o, co2, 0.5f}};
   add(p.reactions, r, "react");
-
 }
 
 void addControls(Project& p) {
@@ -220,7 +218,8 @@ void addControls(Project& p) {
   duct.measure = 2;
   duct.item = p.ducts.ref(1).id;
   node(ControlType::Sensor, duct);
-  node(ControlType::Schedule, ScheduleSignal{ElementList<WeekSchedule>::ref(p.weekSchedules.first())});
+  node(ControlType::Schedule,
+       ScheduleSignal{ElementList<WeekSchedule>::ref(p.weekSchedules.first())});
   node(ControlType::Constant, ValueSignal{2.5f});
   node(ControlType::Cvf, ValueFileSignal{"flow"});
   node(ControlType::Report, ReportData{0.0f, 1.8f, 1, "Temperature", "F"}, 1);
@@ -355,7 +354,8 @@ void addBuilding(Project& p) {
   p.addCss(ss);
 
   OccupancySchedule occ;
-  occ.points = {{0, Ref<Zone>{}, 0, 0, 0}, {3600, p.zones.ref(1), 1.0f, 2.0f, 0.5f},
+  occ.points = {{0, Ref<Zone>{}, 0, 0, 0},
+                {3600, p.zones.ref(1), 1.0f, 2.0f, 0.5f},
                 {86400, p.zones.ref(1), 0, 0, 0}};
   add(p.occupancySchedules, occ, "office");
   occ.points = {{0, Ref<Zone>::ambient(), 0, 0, 0}};
@@ -432,7 +432,8 @@ std::unique_ptr<Project> smallProject() {
 std::string projectText(Project& project, const ProjectFileInfo& info) {
   Diagnostics d;
   std::string text;
-  EXPECT_TRUE(writeProjectText(d.reporter, project, info, text)) << testing::PrintToString(d.messages());
+  EXPECT_TRUE(writeProjectText(d.reporter, project, info, text))
+      << testing::PrintToString(d.messages());
   return text;
 }
 
