@@ -4,7 +4,9 @@
 
 namespace mz {
 
-void storeLevel(SketchPad& pad, Level& level) { level.items = storeLevel(pad); }
+void storeLevel(SketchPad& pad, Level& level) {
+  level.items = storeLevel(pad);
+}
 
 bool showLevel(SketchPad& pad, Levels& levels, Level& level) {
   bool loaded = true;
@@ -36,7 +38,9 @@ int ProjectSketchHost::occupancyReferences(int zone) const {
   return project_.occupancyReferences(project_.zones.ref(zone));
 }
 
-void ProjectSketchHost::deleteZone(int zone) { project_.deleteZone(reporter_, zone); }
+void ProjectSketchHost::deleteZone(int zone) {
+  project_.deleteZone(reporter_, zone);
+}
 
 std::vector<std::vector<LevelItem>*> ProjectSketchHost::levelsAbove() {
   std::vector<std::vector<LevelItem>*> out;

@@ -17,12 +17,10 @@ TEST(SketchProject, DeletingAZoneOnALevelClearsItsPhantomsAndTheRecord) {
   Project project;
   Level& ground = project.addLevel(nullptr);
   Level& first = project.addLevel(&ground);
-  ground.items = parsed(lines({"..........", ".+-----+..", ".|.Z1..|..", ".+-----+..",
-                               ".........."}))
-                     .items;
-  first.items = parsed(lines({"..........", ".+-----+..", ".|.P...|..", ".+-----+..",
-                              ".........."}))
-                    .items;
+  ground.items =
+      parsed(lines({"..........", ".+-----+..", ".|.Z1..|..", ".+-----+..", ".........."})).items;
+  first.items =
+      parsed(lines({"..........", ".+-----+..", ".|.P...|..", ".+-----+..", ".........."})).items;
   ASSERT_EQ(project.addZone(project.newZone()), 1);
   SketchPad pad(diag.reporter);
   ASSERT_TRUE(pad.allocateLayers(5, 10));

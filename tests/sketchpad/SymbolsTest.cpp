@@ -71,3 +71,16 @@ TEST(SketchSymbolsDeath, UnknownTraceDirectionIsFatal) {
 
 }  // namespace
 }  // namespace mz
+
+namespace mz {
+namespace {
+
+TEST(SketchColours, IndexesFromOutsideStayInsideTheColourTable) {
+  EXPECT_EQ(checkedColourIndex(5, 16, 0), 5);
+  EXPECT_EQ(checkedColourIndex(16, 16, 3), 3);
+  EXPECT_EQ(checkedColourIndex(-1, 16, 3), 3);
+  EXPECT_EQ(checkedColourIndex(300, 1000, 3), 3);
+}
+
+}  // namespace
+}  // namespace mz

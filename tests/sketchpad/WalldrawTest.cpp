@@ -63,9 +63,10 @@ TEST(WallDrawing, OpenPolylineIsRefusedAndStaysInProgress) {
   // The error colour is not a mark: the ends stay marked and the middle keeps its colour.
   EXPECT_TRUE(f.pad.marked(3, 3));
   EXPECT_EQ(f.pad.colours().at(3, 7), f.pad.drawingColours().drawLine);
-  f.drawing.cancel();
+  EXPECT_FALSE(f.drawing.escape());  // cancels, the mode stays
   EXPECT_FALSE(f.pad.anyMarked());
   EXPECT_EQ(f.pad.colours().at(3, 3), f.pad.drawingColours().background);
+  EXPECT_TRUE(f.drawing.escape());  // no drawing: leave the mode
 }
 
 TEST(WallDrawing, StepBackRetracesThePath) {
@@ -81,6 +82,21 @@ TEST(WallDrawing, StepBackRetracesThePath) {
   EXPECT_EQ(f.pad.cursor(), (CellPos{3, 5}));
 }
 
+TEST(WallDrawing, PointerMovesTheCursorRowsFirstOnTheLattice) {
+  WallFixture f;
+  f.load("grid 14 16\n");
+  f.pad.setCursor(3, 3);
+  f.drawing.start();
+  f.drawing.moveToward({10, 8});
+  EXPECT_EQ(f.pad.cursor(), (CellPos{9, 7}));
+  EXPECT_TRUE(f.pad.marked(9, 3));  // the corner: down first, then right
+  EXPECT_FALSE(f.pad.marked(3, 7));
+  int marks = 0;
+  for (int r = 0; r < f.pad.rows(); ++r)
+    for (int c = 0; c < f.pad.columns(); ++c) marks += f.pad.marked(r, c);
+  EXPECT_EQ(marks, 11);
+}
+
 TEST(WallDrawing, NewWallMeetingAWallMakesTeesAndSplitsTheRoom) {
   WallFixture f;
   f.load(lines({"grid 14 16", "", "", "", "...+-------+", "...|.......|", "...|.Z4....|",
@@ -93,6 +109,23 @@ TEST(WallDrawing, NewWallMeetingAWallMakesTeesAndSplitsTheRoom) {
   EXPECT_EQ(f.wall(9, 7), 21);
   EXPECT_EQ(f.pad.current().zones.at(5, 5), 4);
   EXPECT_EQ(f.pad.current().zones.at(5, 9), 0);
+}
+
+TEST(WallDrawing, SelfCrossingWallGetsACross) {
+  WallFixture f;
+  f.load(lines({"grid 14 16", "", "", "", "...+-------+", "...|.......|", "...|.......|",
+                "...|.......|", "...|.......|", "...|.......|", "...+-------+"}));
+  f.pad.setCursor(3, 5);
+  f.drawing.start();
+  f.steps({{dir::kDown, 2}, {dir::kRight, 2}, {dir::kUp, 1}, {dir::kLeft, 3}});
+  EXPECT_TRUE(f.drawing.commit());
+  EXPECT_EQ(f.wall(5, 5), icon::kWallCross);
+  EXPECT_EQ(f.wall(3, 5), 19);
+  EXPECT_EQ(f.wall(5, 3), 18);
+  EXPECT_EQ(f.wall(7, 5), 17);
+  EXPECT_EQ(f.wall(7, 9), 16);
+  EXPECT_EQ(f.wall(5, 9), 15);
+  EXPECT_TRUE(f.diag.messages().empty());
 }
 
 TEST(WallDrawing, PathOnAWallSurvivesOnlyAStraightRun) {
@@ -187,6 +220,17 @@ TEST(WallDeletion, StemBetweenTeesRepairsBothEndsAndDeletesItsPath) {
   EXPECT_EQ(f.wall(3, 9), 14);
   EXPECT_EQ(f.pad.current().sketch.at(3, 7), 0);
   EXPECT_EQ(f.host.deletedPaths, (std::vector<int>{6}));
+}
+
+// A run that reaches the edge of the grid without meeting a node comes only from a damaged
+// file; its trace stops at the edge.
+TEST(WallDeletion, DamagedRunEndsAtTheEdgeOfTheGrid) {
+  WallFixture f;
+  f.load("grid 8 12\n@ 3 3 14 0\n@ 6 3 17 0\n");
+  EXPECT_EQ(f.wall(3, 11), 11);
+  f.pad.setCursor(3, 8);
+  EXPECT_TRUE(deleteWallAtCursor(f.pad, f.host, false));
+  EXPECT_EQ(f.allWalls(), 0);  // one stretch from edge to edge through both corners
 }
 
 TEST(WallDeletion, MustStartAtAWall) {
