@@ -1,24 +1,114 @@
 #include "MainWindow.h"
 
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QInputDialog>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 
+#include "NavigatorWindow.h"
+#include "ProblemsWindow.h"
 #include "QtUi.h"
 #include "SketchPadWidget.h"
+#include "app/RecentProjects.h"
 #include "app/Session.h"
+#include "app/Version.h"
 #include "app/WindowSize.h"
 
 namespace mz {
 
-MainWindow::MainWindow(Session& session, QtUi& ui)
-    : session_(session), ui_(ui), columns_(kDefaultGridColumns), rows_(kDefaultGridRows) {
-  setObjectName("MULZONW3");
-  setProjectTitle({});
+namespace {
 
-  QMenu* file = menuBar()->addMenu("&File");
-  QAction* exit = file->addAction("E&xit");
-  connect(exit, &QAction::triggered, this, &QWidget::close);
+// The shortcut as Qt reads it; the menus show the program's own spelling.
+QKeySequence keyOf(const std::string& key) {
+  QString text = QString::fromStdString(key);
+  text.replace("PgDwn", "PgDown");
+  return QKeySequence::fromString(text, QKeySequence::PortableText);
+}
+
+bool checkable(int command) {
+  switch (command) {
+    case cmd::kNormalMode:
+    case cmd::kResultsMode:
+    case cmd::kWindPressureMode:
+    case cmd::kWindUserSet:
+    case cmd::kWindWeatherFile:
+    case cmd::kWindWpc:
+    case cmd::kResultsDisplay:
+    case cmd::kControlLinks:
+    case cmd::kSketchNavigator:
+    case cmd::kFloatingStatus:
+    case cmd::kColourDucts:
+    case cmd::kColourZones:
+    case cmd::kRevealLevelBelow:
+    case cmd::kDrawWalls:
+    case cmd::kDrawBoxes:
+    case cmd::kDrawDucts:
+    case cmd::kDrawLinks:
+    case cmd::kDeleteByRegion:
+    case cmd::kDeleteByBox:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Short button labels; the numbers and tooltips come from the command table.
+QString buttonLabel(int id) {
+  switch (id) {
+    case 1:
+      return "New";
+    case 2:
+      return "Open";
+    case 3:
+      return "Save";
+    case 4:
+      return "Cut";
+    case 5:
+      return "Copy";
+    case 6:
+      return "Paste";
+    case 44:
+      return "Find";
+    case 45:
+      return "Replace";
+    case 8:
+      return "Walls";
+    case 9:
+      return "Boxes";
+    case 10:
+      return "Ducts";
+    case 11:
+      return "Controls";
+    case 13:
+      return "Area Del";
+    case 12:
+      return "Box Del";
+    case 14:
+      return "Up";
+    case 15:
+      return "Down";
+    case 43:
+      return "Smaller";
+    case 42:
+      return "Larger";
+    default:
+      return QString::number(id);
+  }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, QtUi& ui, Workspace& workspace, ProjectServices services)
+    : session_(session), ui_(ui), workspace_(workspace) {
+  setObjectName("MULZONW3");
+  commands_ = std::make_unique<MainCommands>(session_, workspace_, std::move(services),
+                                             static_cast<WindowPort&>(*this));
 
   status_ = new QLabel("Ready");
   level_ = new QLabel;
@@ -26,20 +116,264 @@ MainWindow::MainWindow(Session& session, QtUi& ui)
   statusBar()->addWidget(level_, 1);
   ui_.setStatusLabel(status_);
 
-  sketch_ = new SketchPadWidget(session_.config);
-  sketch_->setGrid(session_.cellSize, columns_, rows_);
-  scroll_ = new QScrollArea;
-  scroll_->setWidget(sketch_);
-  scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  setCentralWidget(scroll_);
+  sketch_ = new SketchPadWidget(*commands_, workspace_);
+  sketch_->itemMenuRequested = [this](QPoint where) { showItemMenu(where); };
+  horizontal_ = new QScrollBar(Qt::Horizontal);
+  vertical_ = new QScrollBar(Qt::Vertical);
+  auto* area = new QWidget;
+  auto* grid = new QGridLayout(area);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  grid->addWidget(sketch_, 0, 0);
+  grid->addWidget(vertical_, 0, 1);
+  grid->addWidget(horizontal_, 1, 0);
+  setCentralWidget(area);
+  auto scrolled = [this] {
+    if (!updatingScrollBars_) commands_->scrollTo({vertical_->value(), horizontal_->value()});
+  };
+  connect(horizontal_, &QScrollBar::valueChanged, this, scrolled);
+  connect(vertical_, &QScrollBar::valueChanged, this, scrolled);
 
-  const WindowSize size = initialWindowSize(session_.cellSize, columns_, rows_);
+  buildMenus();
+  buildToolbar();
+
+  navigator_ = new NavigatorWindow(*commands_, workspace_, this);
+  navigator_->focusBack = [this] {
+    activateWindow();
+    sketch_->setFocus();
+  };
+  problems_ = new ProblemsWindow(*commands_, this);
+
+  const WindowSize size =
+      initialWindowSize(session_.cellSize, workspace_.pad().columns(), workspace_.pad().rows());
   resize(size.width, size.height);
+  sketch_->setFocus();
+  projectReplaced();
 }
 
 MainWindow::~MainWindow() {
   ui_.setStatusLabel(nullptr);
+}
+
+QAction* MainWindow::action(int command) const {
+  const auto it = actions_.find(command);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* MainWindow::toolAction(int button) const {
+  const auto it = toolActions_.find(button);
+  return it == toolActions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::addMenuItems(QMenu* menu, const std::vector<MenuItem>& items) {
+  for (const MenuItem& item : items) {
+    switch (item.kind) {
+      case MenuItem::Kind::Separator:
+        menu->addSeparator();
+        break;
+      case MenuItem::Kind::Submenu:
+        addMenuItems(menu->addMenu(QString::fromStdString(item.text)), item.items);
+        break;
+      case MenuItem::Kind::RecentProjects:
+        recentMenu_ = menu->addMenu(QString::fromStdString(item.text));
+        connect(recentMenu_, &QMenu::aboutToShow, this, [this] { rebuildRecentMenu(); });
+        break;
+      case MenuItem::Kind::Command: {
+        QAction* a = menu->addAction(QString::fromStdString(item.text));
+        if (!item.key.empty()) {
+          a->setShortcut(keyOf(item.key));
+          a->setShortcutContext(Qt::WindowShortcut);
+        }
+        a->setCheckable(checkable(item.command));
+        const int id = item.command;
+        connect(a, &QAction::triggered, this, [this, id] {
+          commands_->dispatchCommand(id);
+          refresh();
+        });
+        actions_[id] = a;
+        break;
+      }
+    }
+  }
+  connect(menu, &QMenu::aboutToShow, this, [this] { refresh(); });
+}
+
+void MainWindow::buildMenus() {
+  for (const MenuItem& top : mz::menuBar())
+    addMenuItems(QMainWindow::menuBar()->addMenu(QString::fromStdString(top.text)), top.items);
+  // The three modes as one radio group.
+  auto* modes = new QActionGroup(this);
+  for (const int id : {cmd::kNormalMode, cmd::kResultsMode, cmd::kWindPressureMode})
+    modes->addAction(actions_[id]);
+}
+
+void MainWindow::buildToolbar() {
+  toolbar_ = addToolBar("Toolbar");
+  toolbar_->setObjectName("Toolbar");
+  toolbar_->setMovable(false);
+  std::optional<ToolGroup> group;
+  for (const ToolButton& b : toolbarButtons()) {
+    if (group && *group != b.group) toolbar_->addSeparator();
+    group = b.group;
+    QAction* a = toolbar_->addAction(buttonLabel(b.id));
+    a->setToolTip(QString::fromStdString(b.tooltip));
+    a->setCheckable(checkable(b.command));
+    const int id = b.id;
+    connect(a, &QAction::triggered, this, [this, id] {
+      commands_->dispatchCommand(id);
+      refresh();
+    });
+    toolActions_[b.id] = a;
+  }
+}
+
+void MainWindow::rebuildRecentMenu() {
+  recentMenu_->clear();
+  const QFontMetrics metrics(recentMenu_->font());
+  const TextWidth width = [&metrics](std::string_view text) {
+    return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+  };
+  for (const MenuEntry& entry : recentMenuEntries(session_.recent, width)) {
+    QAction* a = recentMenu_->addAction(QString::fromStdString(entry.text));
+    a->setEnabled(entry.enabled && commands_->commandState(entry.command).enabled);
+    const int id = entry.command;
+    connect(a, &QAction::triggered, this, [this, id] {
+      commands_->dispatchCommand(id);
+      refresh();
+    });
+  }
+}
+
+void MainWindow::showItemMenu(QPoint where) {
+  QMenu menu(this);
+  const std::vector<std::pair<int, const char*>> entries = {
+      {cmd::kIconZone, "Zone"},
+      {cmd::kIconAmbient, "Ambient"},
+      {cmd::kIconPhantom, "Phantom"},
+      {cmd::kIconFlowPath, "Flow Path"},
+      {cmd::kIconAhs, "Air Handling System"},
+      {cmd::kIconSupply, "Supply"},
+      {cmd::kIconReturn, "Return"},
+      {cmd::kIconSourceSink, "Source/Sink"},
+      {cmd::kIconExposure, "Exposure"},
+      {cmd::kIconAnnotation, "Annotation"},
+      {cmd::kCut, "Cut"},
+      {cmd::kCopy, "Copy"},
+      {cmd::kPaste, "Paste"},
+  };
+  for (const auto& [id, text] : entries) {
+    if (id == cmd::kCut) menu.addSeparator();
+    QAction* a = menu.addAction(text);
+    a->setEnabled(commands_->commandState(id).enabled);
+    a->setData(id);
+  }
+  if (QAction* chosen = menu.exec(where)) {
+    commands_->dispatchCommand(chosen->data().toInt());
+    refresh();
+  }
+}
+
+void MainWindow::refresh() {
+  for (const auto& [id, state] : commands_->updateMenus()) {
+    QAction* a = action(id);
+    if (!a) continue;
+    a->setEnabled(state.enabled);
+    if (a->isCheckable()) a->setChecked(state.checked);
+  }
+  for (const ToolButton& b : toolbarButtons()) {
+    const CommandState state = commands_->buttonState(b);
+    QAction* a = toolAction(b.id);
+    a->setEnabled(state.enabled);
+    if (a->isCheckable()) a->setChecked(state.checked);
+  }
+  level_->setText(QString::fromStdString(commands_->levelText()));
+  updateScrollBars();
+}
+
+void MainWindow::updateScrollBars() {
+  const ViewState& view = commands_->view();
+  const SketchPad& pad = workspace_.pad();
+  updatingScrollBars_ = true;
+  horizontal_->setRange(0, std::max(0, pad.columns() - view.visibleColumns));
+  horizontal_->setPageStep(std::max(1, view.visibleColumns));
+  horizontal_->setValue(view.origin.column);
+  vertical_->setRange(0, std::max(0, pad.rows() - view.visibleRows));
+  vertical_->setPageStep(std::max(1, view.visibleRows));
+  vertical_->setValue(view.origin.row);
+  updatingScrollBars_ = false;
+}
+
+void MainWindow::repaint() {
+  sketch_->update();
+  if (navigator_ && navigator_->isVisible()) navigator_->refresh();
+  refresh();
+}
+
+void MainWindow::projectReplaced() {
+  setProjectTitle(QString::fromStdString(workspace_.displayName()));
+  sketch_->updateGeometry();
+  commands_->setViewport(sketch_->width(), sketch_->height());
+  if (navigator_) navigator_->refresh();
+  if (problems_) problems_->refresh();
+  repaint();
+}
+
+void MainWindow::closeWindow() {
+  close();
+}
+
+std::optional<int> MainWindow::chooseLevel(const std::vector<std::string>& names, int current) {
+  QStringList items;
+  for (const std::string& n : names) items << QString::fromStdString(n);
+  bool ok = false;
+  const QString chosen =
+      QInputDialog::getItem(this, "Go to Level", "Level:", items, current, false, &ok);
+  if (!ok) return std::nullopt;
+  return static_cast<int>(items.indexOf(chosen));
+}
+
+void MainWindow::showProblems() {
+  problems_->refresh();
+  placeBeside(*problems_);
+  problems_->show();
+  problems_->raise();
+}
+
+void MainWindow::showNavigator(bool shown) {
+  if (!shown) {
+    navigator_->hide();
+    return;
+  }
+  navigator_->refresh();
+  placeBeside(*navigator_);
+  navigator_->show();
+}
+
+void MainWindow::showAbout() {
+  QMessageBox::about(
+      this, "About",
+      QString::fromUtf8(kProgramTitle.data(), static_cast<int>(kProgramTitle.size())));
+}
+
+void MainWindow::placeBeside(QWidget& tool) {
+  const QRect frame = frameGeometry();
+  const QScreen* where = screen();
+  const QRect area = where ? where->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+  const QSize size = tool.frameGeometry().size();
+  int x = frame.right() + 1;
+  if (x + size.width() > area.right() + 1) x = std::max(area.left(), frame.left() - size.width());
+  int y = std::min(frame.top(), area.bottom() + 1 - size.height());
+  tool.move(x, std::max(area.top(), y));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (commands_->closeRequested()) {
+    navigator_->hide();
+    problems_->hide();
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void MainWindow::setProjectTitle(const QString& projectName) {
@@ -58,9 +392,10 @@ void MainWindow::showAtStart() {
 void MainWindow::sizeToGrid() {
   GridFit fit;
   fit.cellSize = session_.cellSize;
-  fit.columns = columns_;
-  fit.rows = rows_;
-  fit.menuBarHeight = menuBar()->sizeHint().height();
+  fit.columns = workspace_.pad().columns();
+  fit.rows = workspace_.pad().rows();
+  fit.menuBarHeight =
+      QMainWindow::menuBar()->sizeHint().height() + (toolbar_ ? toolbar_->sizeHint().height() : 0);
   const QRect frame = frameGeometry();
   const QRect client = geometry();
   fit.frame = {frame.width() - client.width(), frame.height() - client.height()};

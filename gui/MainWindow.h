@@ -1,19 +1,30 @@
 #pragma once
-// The main window: title, menu, status bar and the SketchPad area.
+// The main window: menus and toolbar built from the command table, the SketchPad window with
+// its scroll bars, the status bar, and the tool windows beside it.
 
+#include <QAction>
 #include <QLabel>
 #include <QMainWindow>
-#include <QScrollArea>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolBar>
+#include <map>
+#include <memory>
+
+#include "app/WndProc.h"
+#include "app/Workspace.h"
 
 namespace mz {
 
 struct Session;
 class QtUi;
 class SketchPadWidget;
+class NavigatorWindow;
+class ProblemsWindow;
 
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow, private WindowPort {
  public:
-  MainWindow(Session& session, QtUi& ui);
+  MainWindow(Session& session, QtUi& ui, Workspace& workspace, ProjectServices services = {});
   ~MainWindow() override;
 
   // "MULZONW3 - " with the project name, or "(untitled)" without one.
@@ -26,16 +37,54 @@ class MainWindow final : public QMainWindow {
   QLabel* statusLabel() const { return status_; }
   QLabel* levelLabel() const { return level_; }
   SketchPadWidget* sketchPad() const { return sketch_; }
+  QToolBar* toolBar() const { return toolbar_; }
+  MainCommands& commands() { return *commands_; }
+  // The menu action of a command, the toolbar action of a button number.
+  QAction* action(int command) const;
+  QAction* toolAction(int button) const;
+  ProblemsWindow* problemsWindow() const { return problems_; }
+  NavigatorWindow* navigatorWindow() const { return navigator_; }
+
+  // Brings every action, the scroll bars and the level text up to date.
+  void refresh();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  void repaint() override;
+  void projectReplaced() override;
+  void closeWindow() override;
+  std::optional<int> chooseLevel(const std::vector<std::string>& names, int current) override;
+  void showProblems() override;
+  void showNavigator(bool shown) override;
+  void showAbout() override;
+
+  void buildMenus();
+  void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items);
+  void buildToolbar();
+  void rebuildRecentMenu();
+  void showItemMenu(QPoint where);
+  void updateScrollBars();
+  // Places a tool window beside the SketchPad window.
+  void placeBeside(QWidget& tool);
+
   Session& session_;
   QtUi& ui_;
+  Workspace& workspace_;
+  std::unique_ptr<MainCommands> commands_;
   QLabel* status_ = nullptr;
   QLabel* level_ = nullptr;
-  QScrollArea* scroll_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
   SketchPadWidget* sketch_ = nullptr;
-  int columns_;
-  int rows_;
+  QScrollBar* horizontal_ = nullptr;
+  QScrollBar* vertical_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  NavigatorWindow* navigator_ = nullptr;
+  ProblemsWindow* problems_ = nullptr;
+  std::map<int, QAction*> actions_;
+  std::map<int, QAction*> toolActions_;
+  bool updatingScrollBars_ = false;
 };
 
 }  // namespace mz

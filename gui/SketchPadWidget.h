@@ -1,23 +1,46 @@
 #pragma once
-// The SketchPad area: the grid of cells at the current cell size, in the drawing colours.
+// The SketchPad window: shows the renderer's picture of the visible cells and hands keys,
+// clicks, mouse moves and the wheel to the main window's logic.
 
+#include <QImage>
 #include <QWidget>
+#include <functional>
+
+#include "sketchpad/Output.h"
 
 namespace mz {
 
-struct Configuration;
+class MainCommands;
+class Workspace;
+
+// The colour table as Qt colours, for pictures of colour-table indexes.
+QList<QRgb> qtColourTable();
+// A renderer buffer as an indexed image (the pixels are copied).
+QImage indexedImage(const PixelBuffer& buffer);
 
 class SketchPadWidget final : public QWidget {
  public:
-  explicit SketchPadWidget(const Configuration& config, QWidget* parent = nullptr);
-  // Sizes the area to columns x rows cells of cellSize pixels.
-  void setGrid(int cellSize, int columns, int rows);
+  SketchPadWidget(MainCommands& commands, Workspace& workspace, QWidget* parent = nullptr);
+
+  // The grid at the current cell size: the size the window is fitted to.
+  QSize sizeHint() const override;
+  // The cell under a point of the widget.
+  CellPos cellAt(QPoint point) const;
+  // The right-click item menu, shown by the main window.
+  std::function<void(QPoint)> itemMenuRequested;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
-  const Configuration& config_;
+  MainCommands& commands_;
+  Workspace& workspace_;
 };
 
 }  // namespace mz

@@ -9,7 +9,9 @@
 #include "QtUi.h"
 #include "app/Environment.h"
 #include "app/Mulzon.h"
+#include "app/ProjectFiles.h"
 #include "app/Session.h"
+#include "app/Workspace.h"
 
 int main(int argc, char** argv) {
   mz::blockCloseSignals();
@@ -23,13 +25,15 @@ int main(int argc, char** argv) {
 
   int code = 0;
   {
-    mz::MainWindow window(session, ui);
+    mz::Workspace workspace(session.reporter, mz::drawingColoursOf(session.config));
+    mz::MainWindow window(session, ui, workspace, mz::projectFileServices());
     mz::CloseSignals closeSignals(window);
     // QApplication has taken out its own options; the rest of the command line names the
     // project, blanks included.
     std::string project;
     for (int i = 1; i < argc; ++i) project += (i > 1 ? " " : "") + std::string(argv[i]);
-    if (!project.empty()) mz::projectFromCommandLine(session, project);
+    if (!project.empty())
+      window.commands().openProjectFile(mz::projectFromCommandLine(session, project).projectPath);
     window.showAtStart();
     code = app.exec();
   }

@@ -1,0 +1,30 @@
+#pragma once
+// The Sketch Navigator: the whole grid at one pixel per cell with a frame around the part the
+// SketchPad window shows; a click moves the SketchPad's cursor there.
+
+#include <QDialog>
+#include <QScrollArea>
+
+namespace mz {
+
+class MainCommands;
+class Workspace;
+
+class NavigatorWindow final : public QDialog {
+ public:
+  NavigatorWindow(MainCommands& commands, Workspace& workspace, QWidget* parent);
+  // The cell a click at a point of the picture names, within the editable area.
+  QPoint cellAt(QPoint picturePoint) const;
+  void refresh();
+  // Where the keyboard focus returns after a click.
+  std::function<void()> focusBack;
+
+ private:
+  class Picture;
+  MainCommands& commands_;
+  Workspace& workspace_;
+  QScrollArea* scroll_ = nullptr;
+  Picture* picture_ = nullptr;
+};
+
+}  // namespace mz

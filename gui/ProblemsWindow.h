@@ -1,0 +1,32 @@
+#pragma once
+// "Building Check Problems": the located problems of the last check, newest first; a click on
+// one takes the SketchPad to its level and cell.
+
+#include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace mz {
+
+class MainCommands;
+
+class ProblemsWindow final : public QDialog {
+ public:
+  ProblemsWindow(MainCommands& commands, QWidget* parent);
+  // Fills the list from the commands' problems.
+  void refresh();
+  QListWidget* list() const { return list_; }
+  QPushButton* rerunButton() const { return rerun_; }
+  QPushButton* runButton() const { return run_; }
+
+ protected:
+  void done(int result) override;
+
+ private:
+  MainCommands& commands_;
+  QListWidget* list_ = nullptr;
+  QPushButton* rerun_ = nullptr;
+  QPushButton* run_ = nullptr;
+};
+
+}  // namespace mz

@@ -1,0 +1,16 @@
+#pragma once
+// The services the main window is bound to in the program: the project file reader and writer,
+// and the colours the SketchPad marks its cells with.
+
+#include "app/Configuration.h"
+#include "app/Workspace.h"
+
+namespace mz {
+
+ProjectServices projectFileServices();
+
+// The colour-table indexes of the selected palette that the SketchPad writes into its colour
+// layer (background, draw line, errors, foreground, undefined).
+DrawingColours drawingColoursOf(const Configuration& config);
+
+}  // namespace mz
