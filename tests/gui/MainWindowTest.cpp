@@ -5,17 +5,32 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <cstdlib>
 
+#include "ProblemsWindow.h"
 #include "QtUi.h"
 #include "SketchPadWidget.h"
 #include "app/Session.h"
 
 namespace mz {
 namespace {
+
+void press(QWidget* w, int key) {
+  QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(w, &event);
+}
+
+void click(QWidget* w, QPoint at) {
+  const QPointF local(at);
+  QMouseEvent event(QEvent::MouseButtonPress, local, w->mapToGlobal(local), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &event);
+}
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -31,13 +46,15 @@ class MainWindowTest : public ::testing::Test {
   static inline std::unique_ptr<QApplication> app_;
   QtUi ui;
   Session session{ui};
+  Workspace workspace{session.reporter, {}};
 };
 
 TEST_F(MainWindowTest, ShowsTheUntitledTitleAndReadyAndBindsTheStatusText) {
-  MainWindow window(session, ui);
+  MainWindow window(session, ui, workspace);
   window.showAtStart();
   EXPECT_EQ(window.windowTitle(), "MULZONW3 - (untitled)");
   EXPECT_EQ(window.statusLabel()->text(), "Ready");
+  EXPECT_EQ(window.levelLabel()->text(), " Level <1>: 1 of 1");
   session.ui.setStatusText("Zone: Office");
   EXPECT_EQ(window.statusLabel()->text(), "Zone: Office");
   window.setProjectTitle("house.prj");
@@ -45,25 +62,74 @@ TEST_F(MainWindowTest, ShowsTheUntitledTitleAndReadyAndBindsTheStatusText) {
   EXPECT_TRUE(window.close());
 }
 
-TEST_F(MainWindowTest, SketchPadFollowsTheGridAndTheWindowItsSize) {
+TEST_F(MainWindowTest, WindowFitsTheGridWithinItsScreen) {
   session.config.maximizeAtStart = 0;
-  MainWindow window(session, ui);
-  EXPECT_EQ(window.sketchPad()->size(), QSize(8 * 66, 8 * 58));
-  EXPECT_EQ(window.size(), QSize(8 * 66 + 25, 8 * 58 + 100));
+  MainWindow window(session, ui, workspace);
+  EXPECT_EQ(window.sketchPad()->sizeHint(), QSize(8 * 66, 8 * 58));
   window.showAtStart();
   EXPECT_FALSE(window.isMaximized());
   const QRect area = window.screen()->availableGeometry();
   EXPECT_EQ(window.width(), std::min(8 * 66 + 25, area.width()));
-  EXPECT_EQ(window.height(),
-            std::max(175, std::min(8 * 58 + window.menuBar()->sizeHint().height() + 100,
-                                   area.height() - window.frameGeometry().top())));
+  session.config.maximizeAtStart = 1;
+  MainWindow maximized(session, ui, workspace);
+  maximized.showAtStart();
+  EXPECT_TRUE(maximized.isMaximized());
 }
 
-TEST_F(MainWindowTest, MaximizesAtStartWhenConfigured) {
-  session.config.maximizeAtStart = 1;
-  MainWindow window(session, ui);
-  window.showAtStart();
-  EXPECT_TRUE(window.isMaximized());
+TEST_F(MainWindowTest, MenusAndToolbarComeFromTheCommandTableWithTheirState) {
+  MainWindow window(session, ui, workspace);
+  const QList<QAction*> menus = window.menuBar()->actions();
+  ASSERT_EQ(menus.size(), 9);
+  EXPECT_EQ(menus.front()->text(), "File");
+  EXPECT_EQ(menus.back()->text(), "Help");
+  QAction* open = window.action(cmd::kOpenProject);
+  ASSERT_NE(open, nullptr);
+  EXPECT_EQ(open->text(), "Open Project...");
+  EXPECT_EQ(open->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(window.action(cmd::kSmallerIcons)->shortcut(), QKeySequence("Ctrl+PgDown"));
+  EXPECT_FALSE(window.action(cmd::kLevelAbove)->isEnabled());
+  EXPECT_FALSE(window.action(cmd::kFind)->isEnabled());
+  EXPECT_TRUE(window.action(cmd::kNormalMode)->isChecked());
+  EXPECT_EQ(window.toolAction(13)->toolTip(), "Area Delete");
+  // A toolbar button and a menu entry show the same tool state.
+  window.toolAction(8)->trigger();
+  EXPECT_TRUE(window.action(cmd::kDrawWalls)->isChecked());
+  EXPECT_TRUE(window.toolAction(8)->isChecked());
+  window.action(cmd::kDrawBoxes)->trigger();
+  EXPECT_FALSE(window.toolAction(8)->isChecked());
+  EXPECT_TRUE(window.toolAction(9)->isChecked());
+}
+
+TEST_F(MainWindowTest, KeysAndClicksReachTheSketchPadAndItShowsTheRenderedCells) {
+  MainWindow window(session, ui, workspace);
+  window.show();
+  SketchPadWidget* pad = window.sketchPad();
+  press(pad, Qt::Key_Right);
+  press(pad, Qt::Key_Down);
+  EXPECT_EQ(workspace.pad().cursor(), (CellPos{2, 2}));
+  EXPECT_EQ(window.statusLabel()->text(), "Col 2, Row 2");
+  click(pad, QPoint(8 * 5 + 3, 8 * 4 + 3));
+  EXPECT_EQ(workspace.pad().cursor(), (CellPos{4, 5}));
+  // The widget's picture is the renderer's, colour for colour.
+  const QImage shown = pad->grab().toImage();
+  const PixelBuffer cells = renderView(workspace.pad(), window.commands().scene(), {0, 0}, 8, 8);
+  const QImage expected = indexedImage(cells);
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x)
+      ASSERT_EQ(shown.pixel(x, y) & 0xFFFFFF, expected.pixel(x, y) & 0xFFFFFF) << x << "," << y;
+}
+
+TEST_F(MainWindowTest, AClickOnAProblemTakesTheCursorToItsCell) {
+  MainWindow window(session, ui, workspace);
+  window.commands().setProblems({{1, 6, 9, "Path is not above a sublevel."}});
+  window.problemsWindow()->refresh();
+  ASSERT_EQ(window.problemsWindow()->list()->count(), 1);
+  EXPECT_EQ(window.problemsWindow()->list()->item(0)->text(), "Path is not above a sublevel.");
+  window.problemsWindow()->list()->setCurrentRow(0);
+  EXPECT_EQ(workspace.pad().cursor(), (CellPos{6, 9}));
+  EXPECT_EQ(window.commands().scene().highlight, (CellPos{6, 9}));
+  window.problemsWindow()->reject();
+  EXPECT_FALSE(window.commands().scene().highlight);
 }
 
 }  // namespace
