@@ -387,6 +387,7 @@ void MainWindow::showAtStart() {
   }
   sizeToGrid();
   show();
+  activateWindow();
 }
 
 void MainWindow::sizeToGrid() {

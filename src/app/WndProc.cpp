@@ -173,6 +173,9 @@ CommandState MainCommands::commandState(int id) const {
       return on(static_cast<bool>(services_.write));
     case cmd::kDelete:
       return on(normalMode && deletable());
+    case cmd::kInsertLevelAbove:
+    case cmd::kInsertLevelBelow:
+      return on(normalMode);
     case cmd::kNormalMode:
       return on(true, view_.mode == ViewMode::Normal);
     case cmd::kResultsMode:
@@ -344,6 +347,11 @@ bool MainCommands::dispatchCommand(int id) {
       break;
     case cmd::kGoToLevel:
       goToLevelFromList();
+      break;
+    case cmd::kInsertLevelAbove:
+    case cmd::kInsertLevelBelow:
+      switchToolOff();
+      workspace_.insertBlankLevel(id == cmd::kInsertLevelAbove);
       break;
     case cmd::kCheckLevel:
       checkCurrentLevel();

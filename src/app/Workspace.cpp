@@ -55,6 +55,20 @@ bool Workspace::showLevel(Level& level) {
   return loaded;
 }
 
+Level& Workspace::insertBlankLevel(bool above) {
+  if (walls_->drawing()) walls_->cancel();
+  Level& from = *currentLevel();
+  mz::storeLevel(pad_, from);
+  Levels& levels = project_->levels;
+  Level* below = above ? &from : levels.below(from);
+  Level& added = below ? project_->addLevel(below, from.delHt) : project_->addLevel(nullptr);
+  for (std::size_t i = 1; i < levels.size(); ++i)
+    levels[i].refHt = levels[i - 1].refHt + levels[i - 1].delHt;
+  project_->currentLevel = Levels::ref(&added);
+  mz::showLevel(pad_, levels, added);
+  return added;
+}
+
 void Workspace::storeCurrentLevel() {
   if (Level* level = currentLevel()) mz::storeLevel(pad_, *level);
 }

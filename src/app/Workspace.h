@@ -78,6 +78,10 @@ class Workspace {
   // The current level, and the move to another one (storing the current layers first).
   Level* currentLevel() { return project_->current(); }
   bool showLevel(Level& level);
+  // A new empty level directly above or below the current one, with the current level's
+  // height (the lowest new level stands at 0 m with 3 m); it becomes current and the levels
+  // above are stacked on it.
+  Level& insertBlankLevel(bool above);
   // Rebuilds the current level's item list from the layers.
   void storeCurrentLevel();
 

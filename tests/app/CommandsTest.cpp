@@ -351,6 +351,24 @@ TEST_F(CommandsFixture, LevelsChangeKeepingTheDrawingAndTheCursor) {
   EXPECT_EQ(commands->levelText(), " Level <2>: 2 of 2");
 }
 
+TEST_F(CommandsFixture, BlankLevelsGoAboveOrBelowAndTheLevelsStackOnThem) {
+  workspace.currentLevel()->delHt = 4.0f;
+  drawBox();
+  run({cmd::kInsertLevelAbove});
+  EXPECT_EQ(commands->levelText(), " Level <2>: 2 of 2");
+  EXPECT_EQ(pad().current().walls.at(3, 3), 0);
+  EXPECT_EQ(pad().sub().walls.at(3, 3), 14);
+  EXPECT_FLOAT_EQ(workspace.currentLevel()->refHt, 4.0f);
+  EXPECT_FLOAT_EQ(workspace.currentLevel()->delHt, 4.0f);
+  run({cmd::kLevelBelow, cmd::kInsertLevelBelow});  // below the lowest: 0 m, 3 m
+  EXPECT_EQ(commands->levelText(), " Level <3>: 1 of 3");
+  const Levels& levels = workspace.project().levels;
+  EXPECT_FLOAT_EQ(levels[1].refHt, 3.0f);
+  EXPECT_FLOAT_EQ(levels[2].refHt, 7.0f);
+  run({cmd::kLevelAbove});
+  EXPECT_EQ(pad().current().walls.at(3, 3), 14);
+}
+
 TEST_F(CommandsFixture, ZoomStepsThroughTheCellSizesAndStopsAtTheEnds) {
   session.cellSize = 16;
   EXPECT_FALSE(enabled(cmd::kLargerIcons));
