@@ -781,12 +781,19 @@ bool MainCommands::openProjectFile(const std::string& path) {
 
 bool MainCommands::writeTo(const std::string& path) {
   workspace_.storeCurrentLevel();
-  if (services_.renumber && !services_.renumber(workspace_.project(), workspace_.pad()))
-    return false;
-  if (!services_.write(session_.reporter, workspace_.project(), workspace_.grid(), path))
-    return false;
-  workspace_.project().marks = {};
-  return true;
+  Level* level = workspace_.currentLevel();
+  const std::vector<LevelItem> stored = level->items;
+  bool ok = !services_.renumber || services_.renumber(workspace_.project(), workspace_.pad());
+  ok = ok && services_.write(session_.reporter, workspace_.project(), workspace_.grid(), path);
+  // The writer's icon check may have repaired items; the layers show what was saved.
+  if (level->items != stored) {
+    const CellPos at = workspace_.pad().cursor();
+    mz::showLevel(workspace_.pad(), workspace_.project().levels, *level);
+    workspace_.pad().setCursor(at.row, at.column);
+  }
+  if (ok) workspace_.project().marks = {};
+  showCursorCell();
+  return ok;
 }
 
 bool MainCommands::saveProject() {
