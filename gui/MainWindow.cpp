@@ -12,7 +12,7 @@
 #include <QStatusBar>
 
 #include "NavigatorWindow.h"
-#include "ProblemsWindow.h"
+#include "ProblemsDialog.h"
 #include "QtUi.h"
 #include "SketchPadWidget.h"
 #include "app/RecentProjects.h"
@@ -142,7 +142,7 @@ MainWindow::MainWindow(Session& session, QtUi& ui, Workspace& workspace, Project
     activateWindow();
     sketch_->setFocus();
   };
-  problems_ = new ProblemsWindow(*commands_, this);
+  problems_ = new ProblemsDialog(*commands_, this);
 
   const WindowSize size =
       initialWindowSize(session_.cellSize, workspace_.pad().columns(), workspace_.pad().rows());

@@ -20,7 +20,7 @@ struct Session;
 class QtUi;
 class SketchPadWidget;
 class NavigatorWindow;
-class ProblemsWindow;
+class ProblemsDialog;
 
 class MainWindow final : public QMainWindow, private WindowPort {
  public:
@@ -42,7 +42,7 @@ class MainWindow final : public QMainWindow, private WindowPort {
   // The menu action of a command, the toolbar action of a button number.
   QAction* action(int command) const;
   QAction* toolAction(int button) const;
-  ProblemsWindow* problemsWindow() const { return problems_; }
+  ProblemsDialog* problemsDialog() const { return problems_; }
   NavigatorWindow* navigatorWindow() const { return navigator_; }
 
   // Brings every action, the scroll bars and the level text up to date.
@@ -81,7 +81,7 @@ class MainWindow final : public QMainWindow, private WindowPort {
   QScrollBar* vertical_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   NavigatorWindow* navigator_ = nullptr;
-  ProblemsWindow* problems_ = nullptr;
+  ProblemsDialog* problems_ = nullptr;
   std::map<int, QAction*> actions_;
   std::map<int, QAction*> toolActions_;
   bool updatingScrollBars_ = false;

@@ -12,7 +12,7 @@
 #include <QStatusBar>
 #include <cstdlib>
 
-#include "ProblemsWindow.h"
+#include "ProblemsDialog.h"
 #include "QtUi.h"
 #include "SketchPadWidget.h"
 #include "app/Session.h"
@@ -122,13 +122,13 @@ TEST_F(MainWindowTest, KeysAndClicksReachTheSketchPadAndItShowsTheRenderedCells)
 TEST_F(MainWindowTest, AClickOnAProblemTakesTheCursorToItsCell) {
   MainWindow window(session, ui, workspace);
   window.commands().setProblems({{1, 6, 9, "Path is not above a sublevel."}});
-  window.problemsWindow()->refresh();
-  ASSERT_EQ(window.problemsWindow()->list()->count(), 1);
-  EXPECT_EQ(window.problemsWindow()->list()->item(0)->text(), "Path is not above a sublevel.");
-  window.problemsWindow()->list()->setCurrentRow(0);
+  window.problemsDialog()->refresh();
+  ASSERT_EQ(window.problemsDialog()->list()->count(), 1);
+  EXPECT_EQ(window.problemsDialog()->list()->item(0)->text(), "Path is not above a sublevel.");
+  window.problemsDialog()->list()->setCurrentRow(0);
   EXPECT_EQ(workspace.pad().cursor(), (CellPos{6, 9}));
   EXPECT_EQ(window.commands().scene().highlight, (CellPos{6, 9}));
-  window.problemsWindow()->reject();
+  window.problemsDialog()->reject();
   EXPECT_FALSE(window.commands().scene().highlight);
 }
 

@@ -10,9 +10,9 @@ namespace mz {
 
 class MainCommands;
 
-class ProblemsWindow final : public QDialog {
+class ProblemsDialog final : public QDialog {
  public:
-  ProblemsWindow(MainCommands& commands, QWidget* parent);
+  ProblemsDialog(MainCommands& commands, QWidget* parent);
   // Fills the list from the commands' problems.
   void refresh();
   QListWidget* list() const { return list_; }

@@ -1,4 +1,4 @@
-#include "ProblemsWindow.h"
+#include "ProblemsDialog.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -7,7 +7,7 @@
 
 namespace mz {
 
-ProblemsWindow::ProblemsWindow(MainCommands& commands, QWidget* parent)
+ProblemsDialog::ProblemsDialog(MainCommands& commands, QWidget* parent)
     : QDialog(parent, Qt::Tool), commands_(commands) {
   setObjectName("BuildingCheckProblems");
   setWindowTitle("Building Check Problems");
@@ -32,7 +32,7 @@ ProblemsWindow::ProblemsWindow(MainCommands& commands, QWidget* parent)
   refresh();
 }
 
-void ProblemsWindow::refresh() {
+void ProblemsDialog::refresh() {
   const QSignalBlocker quiet(list_);
   list_->clear();
   for (const LocatedProblem& p : commands_.problems())
@@ -43,7 +43,7 @@ void ProblemsWindow::refresh() {
                    commands_.commandState(cmd::kRunSimulation).enabled);
 }
 
-void ProblemsWindow::done(int result) {
+void ProblemsDialog::done(int result) {
   commands_.clearHighlight();
   QDialog::done(result);
 }
