@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
   int code = 0;
   {
     mz::Workspace workspace(session.reporter, mz::drawingColoursOf(session.config));
-    mz::MainWindow window(session, ui, workspace, mz::projectFileServices());
+    mz::MainWindow window(session, ui, workspace,
+                          mz::projectFileServices(session.files.projectBackup));
     mz::CloseSignals closeSignals(window);
     // QApplication has taken out its own options; the rest of the command line names the
     // project, blanks included.

@@ -4,12 +4,12 @@
 
 namespace mz {
 
-ProjectServices projectFileServices() {
+ProjectServices projectFileServices(const std::filesystem::path& backup) {
   ProjectServices services;
-  services.read = [](ErrorReporter& reporter, const std::filesystem::path& path,
-                     std::unique_ptr<Project>& project, GridSize& grid, bool& converted) {
+  services.read = [backup](ErrorReporter& reporter, const std::filesystem::path& path,
+                           std::unique_ptr<Project>& project, GridSize& grid, bool& converted) {
     ProjectFileInfo info;
-    if (readProject(reporter, project, info, path) != 0) return false;
+    if (readProject(reporter, project, info, path, backup) != 0) return false;
     grid = {info.rows, info.cols};
     converted = info.converted;
     return true;

@@ -7,7 +7,8 @@
 
 namespace mz {
 
-ProjectServices projectFileServices();
+// Reading copies every project file read successfully to `backup` (when given).
+ProjectServices projectFileServices(const std::filesystem::path& backup = {});
 
 // The colour-table indexes of the selected palette that the SketchPad writes into its colour
 // layer (background, draw line, errors, foreground, undefined).
