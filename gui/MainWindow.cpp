@@ -76,7 +76,7 @@ QString buttonLabel(int id) {
     case 44:
       return "Find";
     case 45:
-      return "Replace";
+      return "Repl";
     case 8:
       return "Walls";
     case 9:
@@ -84,19 +84,19 @@ QString buttonLabel(int id) {
     case 10:
       return "Ducts";
     case 11:
-      return "Controls";
+      return "Links";
     case 13:
-      return "Area Del";
+      return "Area";
     case 12:
-      return "Box Del";
+      return "Box";
     case 14:
       return "Up";
     case 15:
       return "Down";
     case 43:
-      return "Smaller";
+      return "-";
     case 42:
-      return "Larger";
+      return "+";
     default:
       return QString::number(id);
   }
@@ -211,6 +211,8 @@ void MainWindow::buildToolbar() {
   toolbar_ = addToolBar("Toolbar");
   toolbar_->setObjectName("Toolbar");
   toolbar_->setMovable(false);
+  // Compact buttons, so that the whole bar fits a window sized to the default grid.
+  toolbar_->setStyleSheet("QToolButton { font-size: 7pt; padding: 0px; margin: 0px; }");
   std::optional<ToolGroup> group;
   for (const ToolButton& b : toolbarButtons()) {
     if (group && *group != b.group) toolbar_->addSeparator();
