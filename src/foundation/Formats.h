@@ -17,24 +17,24 @@ struct Month {
   int days;
 };
 inline constexpr std::array<Month, 12> kMonths = {{{"Jan", 31},
-                                                    {"Feb", 28},
-                                                    {"Mar", 31},
-                                                    {"Apr", 30},
-                                                    {"May", 31},
-                                                    {"Jun", 30},
-                                                    {"Jul", 31},
-                                                    {"Aug", 31},
-                                                    {"Sep", 30},
-                                                    {"Oct", 31},
-                                                    {"Nov", 30},
-                                                    {"Dec", 31}}};
+                                                   {"Feb", 28},
+                                                   {"Mar", 31},
+                                                   {"Apr", 30},
+                                                   {"May", 31},
+                                                   {"Jun", 30},
+                                                   {"Jul", 31},
+                                                   {"Aug", 31},
+                                                   {"Sep", 30},
+                                                   {"Oct", 31},
+                                                   {"Nov", 30},
+                                                   {"Dec", 31}}};
 
-std::string formatInt(long n);                  // "%ld"
-std::string formatFloat(float x, int width);    // "%<width>g"
-std::string formatTime(long seconds);           // HH:MM:SS, seconds clamped to 0..86400
-std::string formatClock(int h, int m, int s);   // each part "%d", below 10 "0%d"
-std::string formatMonthDay(int dayOfYear);      // Jan01
-std::string formatSlashDate(int dayOfYear);     // 1/31
+std::string formatInt(long n);                 // "%ld"
+std::string formatFloat(float x, int width);   // "%<width>g"
+std::string formatTime(long seconds);          // HH:MM:SS, seconds clamped to 0..86400
+std::string formatClock(int h, int m, int s);  // each part "%d", below 10 "0%d"
+std::string formatMonthDay(int dayOfYear);     // Jan01
+std::string formatSlashDate(int dayOfYear);    // 1/31
 
 // Day of the year, clamped to 1..365, split into month 1..12 and day of month 1..31.
 int monthOfDay(int dayOfYear);

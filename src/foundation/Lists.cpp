@@ -27,6 +27,15 @@ bool checkName(ErrorReporter& reporter, std::string_view name, std::size_t size)
   return true;
 }
 
+namespace {
+
+// An address as the dump shows it; a null address is "0" on every platform.
+std::string addressText(const void* address) {
+  return address ? cformat("%p", address) : std::string("0");
+}
+
+}  // namespace
+
 void failReordering(ErrorReporter& reporter, std::string_view listName,
                     std::span<const IndexDumpEntry> entries) {
   std::string dump =
@@ -35,7 +44,8 @@ void failReordering(ErrorReporter& reporter, std::string_view listName,
   for (const IndexDumpEntry& e : entries) {
     ++index;
     if (e.filled)
-      dump += cformat(" %3d %3d [%p] [%p]\n", index, e.number, e.address, e.link);
+      dump += cformat(" %3d %3d [%s] [%s]\n", index, e.number, addressText(e.address).c_str(),
+                      addressText(e.link).c_str());
     else
       dump += cformat(" %3d null [0]\n", index);
   }

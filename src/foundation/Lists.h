@@ -127,10 +127,7 @@ class ElementList {
 
   // A copy of `record` in name order (after any equal names), in a reused or new record.
   T& addElement(const T& record) {
-    std::unique_ptr<T> cell = takeCell();
-    *cell = record;
-    cell->id = ++lastId_;
-    T& added = insertSorted(std::move(cell));
+    T& added = insertSorted(freshCell(record));
     marks_->modified = true;
     return added;
   }
@@ -161,12 +158,7 @@ class ElementList {
   }
   // The readers' insertion: a record that sorts at or after the last one is appended at once;
   // any other is placed in name order after the elements whose names do not sort after it.
-  T& appendSorted(const T& record) {
-    std::unique_ptr<T> cell = takeCell();
-    *cell = record;
-    cell->id = ++lastId_;
-    return insertSorted(std::move(cell));
-  }
+  T& appendSorted(const T& record) { return insertSorted(freshCell(record)); }
   // Numbers 1, 2, ... in list order; returns the count.
   int numberElements() {
     int n = 0;
@@ -179,6 +171,13 @@ class ElementList {
                ? order_[static_cast<std::size_t>(number - 1)].get()
                : nullptr;
   }
+  // Counts a reference made to the linked element (by a reader or a dialog); returns it.
+  T* use(Ref<T> ref) {
+    T* element = find(ref);
+    if (element) ++element->useCount;
+    return element;
+  }
+
   // Records released to the free list, the next one to be reused last.
   std::size_t freeCount() const { return free_.size(); }
   const T* nextReused() const { return free_.empty() ? nullptr : free_.back().get(); }
@@ -189,10 +188,17 @@ class ElementList {
                            [element](const std::unique_ptr<T>& p) { return p.get() == element; });
     return static_cast<std::size_t>(it - order_.begin());
   }
-  std::unique_ptr<T> takeCell() {
-    if (free_.empty()) return std::make_unique<T>();
-    std::unique_ptr<T> cell = std::move(free_.back());
-    free_.pop_back();
+  // A copy of `record` in the most recently freed cell (or a new one), under a new id.
+  std::unique_ptr<T> freshCell(const T& record) {
+    std::unique_ptr<T> cell;
+    if (free_.empty()) {
+      cell = std::make_unique<T>(record);
+    } else {
+      cell = std::move(free_.back());
+      free_.pop_back();
+      *cell = record;
+    }
+    cell->id = ++lastId_;
     return cell;
   }
   T& insertSorted(std::unique_ptr<T> cell) {

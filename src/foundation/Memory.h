@@ -98,7 +98,8 @@ template <class T>
 class IndexVector {
  public:
   IndexVector() = default;
-  IndexVector(long lo, long hi) : lo_(lo), items_(hi >= lo ? static_cast<std::size_t>(hi - lo + 1) : 0) {}
+  IndexVector(long lo, long hi)
+      : lo_(lo), items_(hi >= lo ? static_cast<std::size_t>(hi - lo + 1) : 0) {}
 
   long lo() const { return lo_; }
   long hi() const { return lo_ + static_cast<long>(items_.size()) - 1; }
@@ -122,8 +123,11 @@ class IndexMatrix {
  public:
   IndexMatrix() = default;
   IndexMatrix(long rlo, long rhi, long clo, long chi)
-      : rlo_(rlo), clo_(clo), rows_(rhi >= rlo ? rhi - rlo + 1 : 0),
-        cols_(chi >= clo ? chi - clo + 1 : 0), items_(static_cast<std::size_t>(rows_ * cols_)) {}
+      : rlo_(rlo),
+        clo_(clo),
+        rows_(rhi >= rlo ? rhi - rlo + 1 : 0),
+        cols_(chi >= clo ? chi - clo + 1 : 0),
+        items_(static_cast<std::size_t>(rows_ * cols_)) {}
 
   long rowLo() const { return rlo_; }
   long rowHi() const { return rlo_ + rows_ - 1; }

@@ -4,6 +4,7 @@
 // never moves a record; a freed record goes to the table's free list and is the one the next
 // addition takes, under a fresh id.
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -48,7 +49,7 @@ class ComponentTable {
   const std::string& label() const { return label_; }
   int growthStep() const { return step_; }
   // Slots 1..capacity exist; a put at capacity or beyond grows the table first.
-  int capacity() const { return static_cast<int>(slots_.size()) - 1; }
+  int capacity() const { return slots_.empty() ? 0 : static_cast<int>(slots_.size()) - 1; }
   // The highest number in use.
   int count() const { return count_; }
 
@@ -87,12 +88,19 @@ class ComponentTable {
     copy = *record;
     return true;
   }
-  // Stores `copy` as the record numbered `number` (at least 1), creating the record when the
-  // slot is empty; the table grows by whole steps until the number fits.
+  // Stores `copy` as the record numbered `number`, creating the record when the slot is empty;
+  // the table grows by whole steps until the number fits. A number below 1 names no slot and
+  // is taken as count + 1.
   T& put(const T& copy, int number) {
+    if (number < 1) number = count_ + 1;
     std::unique_ptr<T>& slot = slotFor(number);
     if (!slot) {
-      slot = takeCell();
+      if (free_.empty()) {
+        slot = std::make_unique<T>();
+      } else {
+        slot = std::move(free_.back());
+        free_.pop_back();
+      }
       slot->id = ++lastId_;
       byId_[slot->id] = slot.get();
     }
@@ -130,23 +138,24 @@ class ComponentTable {
   // the k-th record goes to slot k, records left out go to the free list. A record that does not
   // carry its index is an impossible state: the table is dumped to the log and the program ends.
   int rebuildIndex(ErrorReporter& reporter, std::span<const Ref<T>> chain, int count) {
+    std::unordered_map<const T*, std::size_t> slotOf;
+    for (std::size_t i = 0; i < slots_.size(); ++i)
+      if (slots_[i]) slotOf[slots_[i].get()] = i;
     std::vector<std::unique_ptr<T>> ordered;
     ordered.reserve(chain.size());
     for (Ref<T> r : chain) {
-      T* record = find(r);
-      if (!record) continue;
-      for (auto& slot : slots_)
-        if (slot.get() == record) ordered.push_back(std::move(slot));
+      auto it = slotOf.find(find(r));
+      if (it == slotOf.end() || !slots_[it->second]) continue;
+      ordered.push_back(std::move(slots_[it->second]));
     }
     for (auto& slot : slots_)
       if (slot) {
         byId_.erase(slot->id);
         free_.push_back(std::move(slot));
       }
+    std::size_t needed = std::max(ordered.size(), static_cast<std::size_t>(count < 0 ? 0 : count));
     slots_.clear();
-    int needed =
-        static_cast<int>(ordered.size()) > count ? static_cast<int>(ordered.size()) : count;
-    slots_.resize(static_cast<std::size_t>(needed) + 2);
+    slots_.resize(needed + 2);
     for (std::size_t k = 0; k < ordered.size(); ++k) slots_[k + 1] = std::move(ordered[k]);
     count_ = count;
     for (int i = 1; i <= count; ++i) {
@@ -162,18 +171,8 @@ class ComponentTable {
 
  private:
   std::unique_ptr<T>& slotFor(int number) {
-    while (number >= capacity() || slots_.empty()) {
-      std::size_t grown = static_cast<std::size_t>(capacity() < 0 ? 0 : capacity()) +
-                          static_cast<std::size_t>(step_);
-      slots_.resize(grown + 1);
-    }
+    while (number >= capacity()) slots_.resize(static_cast<std::size_t>(capacity() + step_) + 1);
     return slots_[static_cast<std::size_t>(number)];
-  }
-  std::unique_ptr<T> takeCell() {
-    if (free_.empty()) return std::make_unique<T>();
-    std::unique_ptr<T> cell = std::move(free_.back());
-    free_.pop_back();
-    return cell;
   }
   [[noreturn]] void dumpAndFail(ErrorReporter& reporter, int count) const {
     std::vector<IndexDumpEntry> entries(static_cast<std::size_t>(count));

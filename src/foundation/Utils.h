@@ -19,11 +19,11 @@ namespace mz {
 class ErrorReporter;
 
 enum class ReadMode : int {
-  NextToken = 0,       // the next token, wherever it is
+  NextToken = 0,        // the next token, wherever it is
   FirstOfNextLine = 1,  // the first token of the next line
-  RestOfLine = 2,      // the rest of this line, one leading blank dropped
-  NextLine = 3,        // the next line whole, lines beginning with "!" skipped
-  NextWholeLine = 4,   // the next line whole, comment lines included
+  RestOfLine = 2,       // the rest of this line, one leading blank dropped
+  NextLine = 3,         // the next line whole, lines beginning with "!" skipped
+  NextWholeLine = 4,    // the next line whole, comment lines included
 };
 
 // Severity of the report when a file cannot be opened: Error fails the open, Fatal ends the
@@ -117,7 +117,7 @@ class TokenReader {
 // Text-to-value conversions shared by the readers and by dialog fields. Each gives nothing when
 // the text is not of its form.
 std::optional<double> parseReal(std::string_view text);
-std::optional<std::int64_t> parseInteger(std::string_view text);  // sign and digits only
+std::optional<std::int64_t> parseInteger(std::string_view text);    // sign and digits only
 std::optional<std::int32_t> parseClockTime(std::string_view text);  // H:MM:SS / HH:MM:SS
 std::optional<int> parseMonthNameDate(std::string_view text);       // Jan1, feb01
 std::optional<int> parseMonthSlashDate(std::string_view text);      // 1/31

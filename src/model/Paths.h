@@ -97,8 +97,11 @@ struct PathPlacement {
 };
 PathPlacement placePath(const PathSurroundings& around);
 
-// The icon code of a path whose element is `element` (none: 23), following the direction for
-// fans.
+inline constexpr std::uint8_t kPathIconNoElement = 23;
+// The icon code of a path whose element is `element`: the element's icon, or for fans the code
+// that follows the direction; 23 without an element.
 std::uint8_t pathIconCode(const AirflowElement* element, std::uint8_t dir);
+// Sets the path's icon from its (new) element; a fan element's icon is set to match.
+void applyPathIcon(AirflowPath& path, AirflowElement* element);
 
 }  // namespace mz

@@ -119,6 +119,47 @@ class Project {
   SimpleAhs* ahsByNumber(int number) { return ahs.byNumber(number); }
   int ahsCapacity() const { return ahsCapacity_; }
 
+  // Levels. A new level at the bottom (none given) stands at 0 m with 3 m to the level above;
+  // above a given level it stands on that level's top with the given distance to the next. It
+  // is named "<n>" after the new number of levels and becomes current.
+  Level& addLevel(const Level* below, float delHt = 3.0f);
+
+  // Work copies of new components with their defaults, before their dialogs open.
+  Zone newZone() const;
+  AirflowPath newPath(const PathPlacement& placement) const;
+  Junction newJunction(std::uint8_t icon) const;
+  DuctSegment newDuct(std::uint8_t dir) const;
+  SourceSink newSourceSink() const;
+  Exposure newExposure() const;
+
+  // The number of occupancy schedules that visit the zone.
+  int occupancyReferences(Ref<Zone> zone) const;
+  // Deletes a zone unless occupancy schedules visit it (a WARNING notice names their count).
+  bool deleteZone(ErrorReporter& reporter, int number);
+
+  // Replaces the implicit paths of `path` (a record of the path table) by one new path per
+  // sub-element of its super airflow element; a path with another element keeps none.
+  void setImplicitPaths(AirflowPath& path);
+  void deleteImplicitPaths(AirflowPath& path);
+
+  // A simple AHS with its two zones and three paths. An empty name gives the working zone names
+  // "ahsR" and "ahsS" until nameAhs.
+  SimpleAhs& createAhs(ErrorReporter& reporter, std::string_view name);
+  // Renames the system (moving it in name order) and its zones.
+  SimpleAhs& nameAhs(ErrorReporter& reporter, SimpleAhs& system, std::string_view name);
+  // Frees the system's zones, paths and supply and return points (removing the points' icons
+  // from every level's items), then the system itself, and renumbers the systems.
+  void deleteAhs(ErrorReporter& reporter, SimpleAhs& system);
+  // Numbers the systems in list order; a count other than `expected` is an ERROR report.
+  int renumberAhs(ErrorReporter& reporter, int expected);
+
+  // Rebuilds the contaminant list from the species' s and t flags. A refused list (a single
+  // non-trace contaminant, or non-trace defaults that do not sum to 1) is a WARNING notice and
+  // changes nothing; returns whether the list was accepted.
+  bool setContaminants(ErrorReporter& reporter);
+  // The contaminant index of the species named "H2O", or -1.
+  int findWaterVapour() const;
+
  private:
   int ahsCapacity_ = 0;
 };
