@@ -1,0 +1,1 @@
+#include <gmock/gmock.h>
