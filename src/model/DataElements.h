@@ -100,9 +100,8 @@ struct KineticReaction : ElementHead {
   std::vector<ReactionPair> pairs;
 };
 
-// Filter element type codes with their file keywords.
+// Filter element type codes (keywords in ElementTypes.h).
 enum class FilterType : std::int16_t { Cef = 0, Pf0 = 1, Gf0 = 2, Spf = 3 };
-inline constexpr std::array<const char*, 4> kFilterKeywords{"cef", "pf0", "gf0", "spf"};
 
 struct FilterElement : ElementHead {
   FilterType type = FilterType::Cef;
@@ -113,8 +112,7 @@ struct FilterElement : ElementHead {
   std::any typeData;                    // the model's own data, set by the filter element models
 };
 
-// Airflow element type codes shared by the path rules (the whole keyword table belongs to the
-// element models).
+// Airflow element type codes that the path rules use (the keywords are in ElementTypes.h).
 inline constexpr std::int16_t kDoorType = 18;          // "dor_door"
 inline constexpr std::int16_t kTwoOpeningType = 19;    // "dor_pl2"
 inline constexpr std::int16_t kFanCmfType = 20;        // "fan_cmf"

@@ -120,6 +120,11 @@ AirflowPath Project::newPath(const PathPlacement& placement) const {
   return path;
 }
 
+const SuperAirflowData* Project::superElementOf(const AirflowPath& path) const {
+  const AirflowElement* element = airflowElements.find(path.element);
+  return element && element->type == kSuperAirflowType ? element->superData() : nullptr;
+}
+
 void Project::deleteImplicitPaths(AirflowPath& path) {
   for (Ref<AirflowPath> ref : path.implicitPaths)
     if (const AirflowPath* implicit = paths.find(ref)) paths.free(implicit->number);
@@ -128,9 +133,7 @@ void Project::deleteImplicitPaths(AirflowPath& path) {
 
 void Project::setImplicitPaths(AirflowPath& path) {
   deleteImplicitPaths(path);
-  const AirflowElement* element = airflowElements.find(path.element);
-  const SuperAirflowData* super =
-      element && element->type == kSuperAirflowType ? element->superData() : nullptr;
+  const SuperAirflowData* super = superElementOf(path);
   if (!super) return;
   for (const SuperSubElement& sub : super->subElements) {
     AirflowPath implicit;
@@ -157,6 +160,26 @@ void Project::setImplicitPaths(AirflowPath& path) {
     path.implicitPaths.push_back(paths.ref(paths.add(implicit)));
   }
   marks.modified = true;
+}
+
+int Project::relinkImplicitPaths() {
+  int parents = 0;
+  for (int n = 1; n <= paths.count(); ++n) {
+    AirflowPath* path = paths.at(n);
+    const SuperAirflowData* super = path ? superElementOf(*path) : nullptr;
+    if (!super || super->subElements.empty()) continue;
+    std::vector<Ref<AirflowPath>> implicit;
+    for (const SuperSubElement& sub : super->subElements) {
+      const AirflowPath* next = paths.at(n + static_cast<int>(implicit.size()) + 1);
+      if (!next || next->icn != 0 || next->element != sub.element) break;
+      implicit.push_back(paths.ref(next->number));
+    }
+    if (implicit.size() != super->subElements.size()) continue;
+    path->implicitPaths = std::move(implicit);
+    n += static_cast<int>(path->implicitPaths.size());
+    ++parents;
+  }
+  return parents;
 }
 
 }  // namespace mz

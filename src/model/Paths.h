@@ -70,6 +70,9 @@ struct AirflowPath : ComponentHead {
   std::vector<Ref<AirflowPath>> implicitPaths;
 };
 
+inline constexpr const char* kDeletePathQuestion = "Delete this flow path?";
+inline constexpr const char* kDeletePointQuestion = "Delete this supply/return?";
+
 // Limits: setting one kind clears the other.
 void setPathLimits(AirflowPath& path, std::uint16_t limitFlag);
 

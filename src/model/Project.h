@@ -141,6 +141,10 @@ class Project {
   // sub-element of its super airflow element; a path with another element keeps none.
   void setImplicitPaths(AirflowPath& path);
   void deleteImplicitPaths(AirflowPath& path);
+  // Ties read paths to their parents again: the paths numbered directly after a path with a
+  // super element, without icons and with the sub-elements' elements in order, are its implicit
+  // paths. Returns the number of parents tied.
+  int relinkImplicitPaths();
 
   // A simple AHS with its two zones and three paths. An empty name gives the working zone names
   // "ahsR" and "ahsS" until nameAhs.
@@ -161,6 +165,9 @@ class Project {
   int findWaterVapour() const;
 
  private:
+  // The sub-elements of the path's element when that is a super airflow element.
+  const SuperAirflowData* superElementOf(const AirflowPath& path) const;
+
   int ahsCapacity_ = 0;
 };
 

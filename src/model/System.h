@@ -8,6 +8,8 @@
 
 namespace mz {
 
+inline constexpr const char* kDeleteAhsQuestion = "Delete entire AHS related to this icon?";
+
 struct Zone;
 struct AirflowPath;
 

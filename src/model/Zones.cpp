@@ -1,6 +1,13 @@
 #include "model/Zones.h"
 
+#include "foundation/Formats.h"
+
 namespace mz {
+
+std::string zoneDeletionQuestion(int phantoms) {
+  if (phantoms <= 0) return "Delete this zone icon?";
+  return cformat("Delete this zone icon and clear\nthe %d phantom zone(s) above it?", phantoms);
+}
 
 std::int16_t switchedAxis(std::int16_t axis, bool oneDimensional) {
   if (oneDimensional)

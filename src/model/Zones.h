@@ -57,6 +57,10 @@ struct Zone : ComponentHead {
   bool isOneDimensional() const { return axis > 0; }
 };
 
+// The question before a zone icon is deleted; `phantoms` is the number of phantom zones above
+// that lose their zone.
+std::string zoneDeletionQuestion(int phantoms);
+
 // The axis value after switching between a normal and a one-dimensional zone.
 std::int16_t switchedAxis(std::int16_t axis, bool oneDimensional);
 

@@ -22,11 +22,6 @@ bool notice(SketchPad& pad, std::string_view text) {
   return false;
 }
 
-std::int32_t zoneReference(std::int32_t value) {
-  if (value == zonemap::kAmbient) return -1;
-  return value < 1 ? 0 : value;
-}
-
 // Equal zone values on two sides that name a zone or ambient.
 bool sameZone(std::int32_t a, std::int32_t b) {
   return a == b && a != zonemap::kUndefined && a != zonemap::kUnreached;
@@ -60,30 +55,28 @@ bool pathPositionAllowed(SketchPad& pad, int row, int column) {
   return true;
 }
 
-PathPlacement pathPlacementAt(const SketchPad& pad, int row, int column) {
+PathSurroundings pathSurroundingsAt(const SketchPad& pad, int row, int column) {
   const LevelLayers& l = pad.current();
+  PathSurroundings around;
   const std::uint8_t w = l.walls.at(row, column);
-  PathPlacement p;
   if (w == icon::kWallHorizontal) {
-    const std::int32_t above = zoneReference(l.zones.at(row - 1, column));
-    const std::int32_t below = zoneReference(l.zones.at(row + 1, column));
-    p = above == -1 ? PathPlacement{kDirDown, above, below} : PathPlacement{kDirUp, below, above};
+    around.cell = PathCell::HorizontalWall;
+    around.above = l.zones.at(row - 1, column);
+    around.below = l.zones.at(row + 1, column);
   } else if (w == icon::kWallVertical) {
-    const std::int32_t left = zoneReference(l.zones.at(row, column - 1));
-    const std::int32_t right = zoneReference(l.zones.at(row, column + 1));
-    p = right == -1 ? PathPlacement{kDirLeft, right, left} : PathPlacement{kDirRight, left, right};
+    around.cell = PathCell::VerticalWall;
+    around.left = l.zones.at(row, column - 1);
+    around.right = l.zones.at(row, column + 1);
   } else {
-    const std::int32_t here = zoneReference(l.zones.at(row, column));
-    const std::int32_t below =
-        pad.hasSubLevel() ? zoneReference(pad.sub().zones.at(row, column)) : 0;
-    p = here == -1 ? PathPlacement{kDirToBelow, here, below}
-                   : PathPlacement{kDirFromBelow, below, here};
+    around.cell = PathCell::NoWall;
+    around.here = l.zones.at(row, column);
+    around.levelBelow = pad.hasSubLevel() ? pad.sub().zones.at(row, column) : 0;
   }
-  return p;
+  return around;
 }
 
-float newPathRelHeight(std::uint8_t direction, float levelHeight) {
-  return direction == kDirFromBelow || direction == kDirToBelow ? 0.0f : levelHeight / 2.0f;
+PathPlacement pathPlacementAt(const SketchPad& pad, int row, int column) {
+  return placePath(pathSurroundingsAt(pad, row, column));
 }
 
 bool placeIcon(SketchPad& pad, SketchHost& host, IconCommand command) {
@@ -92,8 +85,8 @@ bool placeIcon(SketchPad& pad, SketchHost& host, IconCommand command) {
   const int r = at.row;
   const int c = at.column;
   const bool wallAllowed = command == IconCommand::FlowPath;
-  if (l.sketch.at(r, c) != 0 || (!wallAllowed && l.walls.at(r, c) != 0) ||
-      l.ducts.at(r, c) != 0 || l.links.at(r, c) != 0)
+  if (l.sketch.at(r, c) != 0 || (!wallAllowed && l.walls.at(r, c) != 0) || l.ducts.at(r, c) != 0 ||
+      l.links.at(r, c) != 0)
     return refuse(pad);
   if (command != IconCommand::Annotation && host.resultsMode()) return refuse(pad);
   const std::int32_t zone = l.zones.at(r, c);
@@ -223,9 +216,10 @@ bool deleteZoneIcon(SketchPad& pad, SketchHost& host, bool ask) {
   }
   if (ask) {
     const std::string question =
-        phantoms.empty() ? std::string("Delete this zone icon?")
-                         : cformat("Delete this zone icon and clear\nthe %d phantom zone(s) above it?",
-                                   static_cast<int>(phantoms.size()));
+        phantoms.empty()
+            ? std::string("Delete this zone icon?")
+            : cformat("Delete this zone icon and clear\nthe %d phantom zone(s) above it?",
+                      static_cast<int>(phantoms.size()));
     if (!pad.reporter().askYesNo(question)) return false;
   }
   if (code == icon::kZone && b > 0) host.deleteZone(b);

@@ -29,10 +29,10 @@ bool placeIcon(SketchPad& pad, SketchHost& host, IconCommand command);
 // refusal beeps or shows its notice.
 bool pathPositionAllowed(SketchPad& pad, int row, int column);
 
-// The direction and the two zones (-1 ambient, 0 none, n zone n) of a path icon at the cell.
+// What surrounds a path icon at the cell, and the direction and two zones (-1 ambient, 0 none,
+// n zone n) that follow from it.
+PathSurroundings pathSurroundingsAt(const SketchPad& pad, int row, int column);
 PathPlacement pathPlacementAt(const SketchPad& pad, int row, int column);
-// The relative height of a new path: half the level's height for wall paths, 0 for floor paths.
-float newPathRelHeight(std::uint8_t direction, float levelHeight);
 
 // Double click at the cursor: defines or opens the zone there. False when the cell is no zone
 // cell or the operation only beeped.

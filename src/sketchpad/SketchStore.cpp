@@ -93,7 +93,8 @@ std::vector<LevelItem> levelItems(const LevelLayers& l) {
         items.push_back(makeItem(r, c, duct, number < 0 ? 0 : number));
       }
       const std::uint8_t link = l.links.at(r, c);
-      if (hasFlag(link, flag::kStoredControl)) items.push_back(makeItem(r, c, link, l.ctrls.at(r, c)));
+      if (hasFlag(link, flag::kStoredControl))
+        items.push_back(makeItem(r, c, link, l.ctrls.at(r, c)));
       const std::uint8_t code = l.sketch.at(r, c);
       if (symbolFlags(code) > 0x000F) items.push_back(makeItem(r, c, code, l.paths.at(r, c)));
     }

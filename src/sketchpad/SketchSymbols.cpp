@@ -60,18 +60,26 @@ constexpr std::array<std::uint16_t, 256> makeTable() {
 
 constexpr std::array<std::uint16_t, 256> kFlags = makeTable();
 
-constexpr std::array<std::uint8_t, 16> kWallByBits = {0,  0, 0,  17, 0,  12, 14, 18,
-                                                      0,  16, 11, 21, 15, 20, 19, 22};
+constexpr std::array<std::uint8_t, 16> kWallByBits = {0, 0,  0,  17, 0,  12, 14, 18,
+                                                      0, 16, 11, 21, 15, 20, 19, 22};
 
 }  // namespace
 
-std::uint16_t symbolFlags(std::uint8_t code) { return kFlags[code]; }
+std::uint16_t symbolFlags(std::uint8_t code) {
+  return kFlags[code];
+}
 
-bool isWallCode(std::uint8_t code) { return code >= 11 && code <= 22 && kFlags[code] != 0; }
+bool isWallCode(std::uint8_t code) {
+  return code >= 11 && code <= 22 && kFlags[code] != 0;
+}
 
-bool isPathIcon(std::uint8_t code) { return (code >= 23 && code <= 25) || (code >= 27 && code <= 31); }
+bool isPathIcon(std::uint8_t code) {
+  return (code >= 23 && code <= 25) || (code >= 27 && code <= 31);
+}
 
-std::uint8_t wallCodeForBits(int bits) { return kWallByBits[static_cast<unsigned>(bits) & 0x0F]; }
+std::uint8_t wallCodeForBits(int bits) {
+  return kWallByBits[static_cast<unsigned>(bits) & 0x0F];
+}
 
 int nextDirection(const Layer<std::uint8_t>& layer, int row, int column, int moved,
                   ErrorReporter& reporter) {

@@ -18,9 +18,15 @@ inline constexpr int kDown = 0x04;
 inline constexpr int kLeft = 0x08;
 inline constexpr int kAll = 0x0F;
 // The opposite side: the side through which a move in `d` enters the next cell.
-constexpr int opposite(int d) { return ((d << 2) | (d >> 2)) & kAll; }
-constexpr int rowStep(int d) { return d == kUp ? -1 : d == kDown ? 1 : 0; }
-constexpr int columnStep(int d) { return d == kLeft ? -1 : d == kRight ? 1 : 0; }
+constexpr int opposite(int d) {
+  return ((d << 2) | (d >> 2)) & kAll;
+}
+constexpr int rowStep(int d) {
+  return d == kUp ? -1 : d == kDown ? 1 : 0;
+}
+constexpr int columnStep(int d) {
+  return d == kLeft ? -1 : d == kRight ? 1 : 0;
+}
 inline constexpr int kOrder[4] = {kUp, kRight, kDown, kLeft};
 }  // namespace dir
 
@@ -78,8 +84,12 @@ inline constexpr std::uint8_t kLinkBelowNode = 171;
 
 // The property word of a code; 0 for codes without flags (inert letters, unused codes).
 std::uint16_t symbolFlags(std::uint8_t code);
-inline int directionBits(std::uint8_t code) { return symbolFlags(code) & dir::kAll; }
-inline bool hasFlag(std::uint8_t code, std::uint16_t f) { return (symbolFlags(code) & f) != 0; }
+inline int directionBits(std::uint8_t code) {
+  return symbolFlags(code) & dir::kAll;
+}
+inline bool hasFlag(std::uint8_t code, std::uint16_t f) {
+  return (symbolFlags(code) & f) != 0;
+}
 // Any wall symbol (runs and nodes, 11 to 22).
 bool isWallCode(std::uint8_t code);
 // A flow-path icon proper (23 to 25, 27 to 31), without the AHS icons.

@@ -18,9 +18,9 @@ struct Letter {
 };
 
 constexpr std::array<Letter, 20> kLetters = {{
-    {'Z', 5},   {'P', 6},   {'A', 7},   {'F', 23},  {'o', 24},  {'D', 25},  {'W', 27},
-    {'>', 28},  {'<', 29},  {'^', 30},  {'v', 31},  {'N', 42},  {'I', 128}, {'O', 129},
-    {'H', 130}, {'X', 131}, {'Y', 132}, {'S', 133}, {'\0', 0},  {'\0', 0},
+    {'Z', 5},   {'P', 6},   {'A', 7},   {'F', 23},  {'o', 24}, {'D', 25},  {'W', 27},
+    {'>', 28},  {'<', 29},  {'^', 30},  {'v', 31},  {'N', 42}, {'I', 128}, {'O', 129},
+    {'H', 130}, {'X', 131}, {'Y', 132}, {'S', 133}, {'\0', 0}, {'\0', 0},
 }};
 
 std::optional<std::uint8_t> letterCode(char ch) {
@@ -113,8 +113,8 @@ std::optional<SketchText> parseSketchText(std::string_view text, std::string* er
     if (!w.empty() && w[0] == "grid" && n == 0) {
       long rows = 0;
       long columns = 0;
-      if (w.size() != 3 || !toInt(w[1], rows) || !toInt(w[2], columns) || rows < 1 ||
-          columns < 1 || rows > SketchPad::kMaxExtent || columns > SketchPad::kMaxExtent) {
+      if (w.size() != 3 || !toInt(w[1], rows) || !toInt(w[2], columns) || rows < 1 || columns < 1 ||
+          rows > SketchPad::kMaxExtent || columns > SketchPad::kMaxExtent) {
         fail(error, "bad grid line: " + std::string(line));
         return std::nullopt;
       }
@@ -124,8 +124,8 @@ std::optional<SketchText> parseSketchText(std::string_view text, std::string* er
     } else if (!w.empty() && w[0] == "@") {
       long v[4] = {};
       if (w.size() != 5 || !toInt(w[1], v[0]) || !toInt(w[2], v[1]) || !toInt(w[3], v[2]) ||
-          !toInt(w[4], v[3]) || v[0] < 0 || v[0] > 32767 || v[1] < 0 || v[1] > 32767 ||
-          v[2] < 0 || v[2] > 255) {
+          !toInt(w[4], v[3]) || v[0] < 0 || v[0] > 32767 || v[1] < 0 || v[1] > 32767 || v[2] < 0 ||
+          v[2] > 255) {
         fail(error, "bad item line: " + std::string(line));
         return std::nullopt;
       }
@@ -166,8 +166,7 @@ std::optional<SketchText> parseSketchText(std::string_view text, std::string* er
       } else if (const std::optional<std::uint8_t> code = letterCode(ch)) {
         t.kind = CellKind::Icon;
         std::size_t e = c + 1;
-        if (e + 1 < g.size() && g[e] == '-' && g[e + 1] >= '0' && g[e + 1] <= '9')
-          ++e;
+        if (e + 1 < g.size() && g[e] == '-' && g[e + 1] >= '0' && g[e + 1] <= '9') ++e;
         while (e < g.size() && g[e] >= '0' && g[e] <= '9') ++e;
         long number = 0;
         if (e > c + 1 && !toInt(g.substr(c + 1, e - c - 1), number)) {
@@ -176,8 +175,8 @@ std::optional<SketchText> parseSketchText(std::string_view text, std::string* er
         }
         items.push_back({static_cast<std::int16_t>(r), static_cast<std::int16_t>(c), *code,
                          static_cast<std::int32_t>(number)});
-        const CellKind numberKind = hasFlag(*code, flag::kFlow) ? CellKind::FlowNumber
-                                                                : CellKind::Empty;
+        const CellKind numberKind =
+            hasFlag(*code, flag::kFlow) ? CellKind::FlowNumber : CellKind::Empty;
         for (std::size_t k = c + 1; k < e; ++k) cells[r][k] = {numberKind, g[k]};
         c = e - 1;
       } else {
@@ -252,9 +251,8 @@ std::string drawing(const LevelLayers& l, const std::vector<LevelItem>& items, b
     const std::size_t from = static_cast<std::size_t>(it.column) + 1;
     // After a flow icon on a horizontal wall the digits stand on the wall; otherwise on empty
     // cells.
-    const char under = hasFlag(it.code, flag::kFlow) && from < row.size() && row[from] == '-'
-                           ? '-'
-                           : '.';
+    const char under =
+        hasFlag(it.code, flag::kFlow) && from < row.size() && row[from] == '-' ? '-' : '.';
     bool fits = from + digits.size() <= row.size();
     for (std::size_t k = 0; fits && k < digits.size(); ++k) fits = row[from + k] == under;
     if (!fits) continue;

@@ -27,9 +27,9 @@ void walkWallRun(SketchPad& pad, LevelLayers& l, int row, int column, int direct
     if (directionBits(code) & back) return;
     code = run;
   }
-  pad.reporter().report(Severity::Warning,
-                        {cformat("Wall run from row %d, col %d ends at the edge of the SketchPad",
-                                 row, column)});
+  pad.reporter().report(
+      Severity::Warning,
+      {cformat("Wall run from row %d, col %d ends at the edge of the SketchPad", row, column)});
 }
 
 enum class CellTest { Boundary, Write, Conflict };
@@ -45,10 +45,10 @@ void prepareZoneMap(SketchPad& pad, SketchCopy copy) {
       if (!hasFlag(code, flag::kZoneType)) continue;
       const int number = l.paths.at(r, c);
       if (number == 0) {
-        pad.reporter().report(Severity::Error, {cformat("Unidentified zone [%hd %d] at row %u, col %u",
-                                                        static_cast<short>(code), number,
-                                                        static_cast<unsigned>(r),
-                                                        static_cast<unsigned>(c))});
+        pad.reporter().report(
+            Severity::Error,
+            {cformat("Unidentified zone [%hd %d] at row %u, col %u", static_cast<short>(code),
+                     number, static_cast<unsigned>(r), static_cast<unsigned>(c))});
         continue;
       }
       l.zones.at(r, c) = number;
@@ -69,6 +69,8 @@ bool fillZone(SketchPad& pad, SketchCopy copy, int row, int column, int key) {
   const int rows = map.rows();
   const int columns = map.columns();
   const int old = map.at(row, column);
+  // A seed on a wall, or in an area that already holds the key, changes nothing.
+  if (old == zonemap::kWall || old == key) return true;
 
   // A span of row `row` whose neighbour row row + dy is still to be scanned. The stack grows
   // as the area needs it, so an area of any shape and size is filled.
@@ -139,6 +141,8 @@ bool identifyZones(SketchPad& pad, SketchCopy copy, bool report) {
     for (int c = 0; c < pad.columns(); ++c) {
       if (!hasFlag(l.sketch.at(r, c), flag::kZoneType)) continue;
       const int b = l.zones.at(r, c);
+      // An icon on a wall cell (only a damaged drawing has one) seeds nothing.
+      if (b == zonemap::kWall) continue;
       l.zones.at(r, c) = 0;
       if (b != 0 && !fillZone(pad, copy, r, c, b)) anyConflict = true;
     }

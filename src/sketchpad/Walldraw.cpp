@@ -158,6 +158,12 @@ void WallDrawing::cancel() {
   errorLocation_.reset();
 }
 
+bool WallDrawing::escape() {
+  if (!drawing_) return true;
+  cancel();
+  return false;
+}
+
 namespace {
 
 // Marks the wall from `start` in `direction` up to a node or a marked cell (or the edge of the

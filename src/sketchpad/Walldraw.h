@@ -40,8 +40,11 @@ class WallDrawing {
   // Second click or Enter: validates and writes the marked walls; false when cells were invalid
   // (the drawing stays in progress, nothing is written).
   bool commit();
-  // Right click or Escape: clears all marks; the mode stays on.
+  // Clears all marks and ends the drawing; the mode stays on.
   void cancel();
+  // Right click or Escape: cancels a drawing in progress; without one, true: the mode is to be
+  // left.
+  bool escape();
 
  private:
   int neighbourBits(int row, int column) const;
