@@ -139,51 +139,24 @@ bool numberZones(Project& project, ErrorReporter& reporter) {
 }
 
 void tieImplicitPaths(Project& project) {
+  project.relinkImplicitPaths();
   std::vector<std::int32_t> parents;
   for (std::size_t i = 0; i < project.levels.size(); ++i)
     for (const LevelItem& item : project.levels[i].items)
       if (isPathItem(item.code) && item.number > 0) parents.push_back(item.number);
   std::sort(parents.begin(), parents.end());
   parents.erase(std::unique(parents.begin(), parents.end()), parents.end());
-  const std::unordered_set<std::int32_t> withIcon(parents.begin(), parents.end());
-  std::unordered_set<RecordId> claimed;
-  for (std::int32_t parentNumber : parents) {
-    const AirflowPath* parent = project.paths.at(parentNumber);
-    if (!parent) continue;
-    for (Ref<AirflowPath> ref : parent->implicitPaths) claimed.insert(ref.id);
-  }
-
-  for (std::int32_t parentNumber : parents) {
-    AirflowPath* parent = project.paths.at(parentNumber);
+  for (std::int32_t number : parents) {
+    AirflowPath* parent = project.paths.at(number);
     if (!parent || !isSuperPath(project, *parent)) continue;
-    const std::vector<SuperSubElement>& subs =
-        project.airflowElements.find(parent->element)->superData()->subElements;
-    bool intact = parent->implicitPaths.size() == subs.size();
+    const std::size_t subs =
+        project.airflowElements.find(parent->element)->superData()->subElements.size();
+    bool intact = parent->implicitPaths.size() == subs;
     for (Ref<AirflowPath> ref : parent->implicitPaths) intact = intact && project.paths.find(ref);
     if (intact) continue;
-
-    // A file holds them as the paths numbered directly after the parent, without icons.
-    std::vector<Ref<AirflowPath>> found;
-    if (parent->implicitPaths.empty()) {
-      for (std::size_t k = 0; k < subs.size(); ++k) {
-        const auto number = static_cast<std::int32_t>(parentNumber + 1 + static_cast<int>(k));
-        const AirflowPath* path = project.paths.at(number);
-        if (!path || withIcon.contains(number) || claimed.contains(path->id) ||
-            (path->flags & PathFlag::AhsAny) || path->element != subs[k].element)
-          break;
-        found.push_back(project.paths.ref(number));
-      }
-    }
-    if (found.size() == subs.size() && !found.empty()) {
-      parent->implicitPaths = found;
-      for (Ref<AirflowPath> ref : found) claimed.insert(ref.id);
-      continue;
-    }
     project.setImplicitPaths(*parent);
-    for (Ref<AirflowPath> ref : parent->implicitPaths) {
+    for (Ref<AirflowPath> ref : parent->implicitPaths)
       project.paths.find(ref)->level = parent->level;
-      claimed.insert(ref.id);
-    }
   }
 }
 

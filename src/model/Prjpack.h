@@ -22,9 +22,9 @@ bool numberZones(Project& project, ErrorReporter& reporter);
 // three paths of every simple AHS in table order. Returns whether anything changed.
 bool numberComponents(Project& project, ErrorReporter& reporter);
 
-// Ties the implicit paths of every super-element path that lost its list (a project read from a
-// file holds them as ordinary paths numbered directly after their parent) back to the parent;
-// a parent whose paths cannot be found there gets them made again from its sub-elements.
+// Ties the implicit paths of super-element paths back to their parents (a project read from a
+// file holds them as ordinary paths numbered directly after their parent); a parent with an icon
+// whose implicit paths cannot be found gets them made again from its sub-elements, on its level.
 void tieImplicitPaths(Project& project);
 
 // The WPC bits of paths and terminals, from whether a WPC file is in use. A path to ambient that

@@ -5,6 +5,13 @@
 
 namespace mz {
 
+struct Level;
+
+// Stores the current-level layers into the current level's item list.
+void storeCurrent(CheckContext& context);
+// Makes the level current in the project and shows it in the layers, without storing first.
+void showCurrent(CheckContext& context, Level& level);
+
 // Re-derives the records' links from the current level's drawing: the zones and direction of
 // every path, the level of paths and zones, the zone of sources, junctions and terminals, the
 // ends of duct segments and the direction of terminals.

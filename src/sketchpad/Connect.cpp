@@ -4,7 +4,6 @@
 #include "model/Project.h"
 #include "sketchpad/CheckSteps.h"
 #include "sketchpad/SketchLayers.h"
-#include "sketchpad/SketchLevel.h"
 #include "sketchpad/SketchSymbols.h"
 
 namespace mz {
@@ -151,7 +150,8 @@ CheckResult checkConnectivity(CheckContext& context) {
     bool shows = false;
     for (const LevelItem& item : level.items) shows = shows || unlinkedText(project, network, item);
     if (!shows) continue;
-    changeCurrentLevel(context.pad, project, level);
+    storeCurrent(context);
+    showCurrent(context, level);
     for (const LevelItem& item : level.items)
       if (const char* text = unlinkedText(project, network, item))
         context.problems.addProblem(Levels::ref(&level), item.row, item.column, text);

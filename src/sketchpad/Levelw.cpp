@@ -6,8 +6,7 @@
 #include "model/Prjpack.h"
 #include "model/Project.h"
 #include "sketchpad/CheckSteps.h"
-#include "sketchpad/SketchLevel.h"
-#include "sketchpad/SketchStore.h"
+#include "sketchpad/SketchProject.h"
 #include "sketchpad/SketchSymbols.h"
 #include "sketchpad/SketchZones.h"
 
@@ -275,6 +274,15 @@ CheckResult checkDeposition(CheckContext& context) {
 
 }  // namespace
 
+void storeCurrent(CheckContext& context) {
+  if (Level* level = context.project.current()) storeLevel(context.pad, *level);
+}
+
+void showCurrent(CheckContext& context, Level& level) {
+  context.project.currentLevel = Levels::ref(&level);
+  showLevel(context.pad, context.project.levels, level);
+}
+
 CheckResult checkLevel(CheckContext& context) {
   return LevelScan(context).run();
 }
@@ -287,22 +295,22 @@ CheckResult checkBuilding(CheckContext& context, CheckMode mode) {
   context.problems.clear();
   reporter.ui().setStatusText(full ? " Checking building description"
                                    : " Renumbering building icons");
-  storeCurrentLevel(pad, project);
+  storeCurrent(context);
   Level* start = project.current();
   bool failed = false;
 
   for (std::size_t i = 0; i < project.levels.size(); ++i) {
     Level& level = project.levels[i];
-    loadCurrentLevel(pad, project, level);
+    showCurrent(context, level);
     if (full && checkLevel(context) == CheckResult::Failed) failed = true;
     rederiveLinks(context);
-    storeCurrentLevel(pad, project);
+    storeCurrent(context);
   }
   // The inputs of control nodes are counted here, once the control network exists.
 
   packProject(project, reporter);
   if (start)
-    loadCurrentLevel(pad, project, *start);
+    showCurrent(context, *start);
   else if (project.levels.empty())
     project.currentLevel = {};
 
@@ -338,7 +346,10 @@ bool selectProblem(CheckContext& context, std::size_t index) {
   Project& project = context.project;
   Level* level = project.levels.find(problem.level);
   if (!level) return false;
-  if (level != project.current()) changeCurrentLevel(context.pad, project, *level);
+  if (level != project.current()) {
+    storeCurrent(context);
+    showCurrent(context, *level);
+  }
   SketchPad& pad = context.pad;
   pad.setCursor(problem.row, problem.column);
   if (pad.inside(problem.row, problem.column))

@@ -1,6 +1,6 @@
 #include "CheckFixture.h"
 
-#include "sketchpad/SketchLevel.h"
+#include "sketchpad/SketchProject.h"
 #include "sketchpad/SketchSymbols.h"
 #include "sketchpad/SketchText.h"
 
@@ -59,7 +59,8 @@ void CheckFixture::open() {
 }
 
 void CheckFixture::show(Level& level) {
-  loadCurrentLevel(pad, project, level);
+  project.currentLevel = Levels::ref(&level);
+  showLevel(pad, project.levels, level);
 }
 
 std::vector<std::string> CheckFixture::texts() const {
