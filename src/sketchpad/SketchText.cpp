@@ -306,8 +306,6 @@ std::string printZoneMap(const SketchPad& pad, SketchCopy copy) {
         ch = static_cast<char>('a' + v - 10);
       else if (v >= 36 && v <= 61)
         ch = static_cast<char>('A' + v - 36);
-      else if (v < 0)
-        ch = '!';
       out += ch;
     }
     out += '\n';

@@ -23,7 +23,7 @@
 // The ambient marker of cell (0, 0) is not part of the drawing; row 0 is printed empty.
 //
 // The zone map is printed one character per cell: '#' wall, '.' ambient, '?' undefined zone,
-// '0' no zone, '1'-'9' 'a'-'z' 'A'-'Z' zones 1 to 61, '*' higher zone numbers.
+// '0' no zone, '1'-'9' 'a'-'z' 'A'-'Z' zones 1 to 61, '*' any other value.
 
 #include <optional>
 #include <string>

@@ -12,8 +12,8 @@ TEST(SketchText, PrintedLevelReadsBackToTheSameItems) {
   const std::string drawings[] = {
       lines({"grid 8 16", "................", ".+-----+-----+..", ".|.Z3..|.S4..|..",
              ".|.....F12...|..", ".+--D5-+-----+..", ".......N-7......", "@ 6 3 158 2"}),
-      // Numbers that do not fit beside their icons go to item lines.
-      lines({"grid 6 10", "..........", ".+-----+..", ".|Z4Z5.|..", ".+-----F44", ".........."}),
+      // A number that does not fit beside its icon goes to an item line.
+      lines({"grid 5 10", "..........", ".+-----+..", ".|....Z|..", ".+-----+..", "@ 2 6 5 3"}),
   };
   for (const std::string& text : drawings) {
     SketchFixture f;
@@ -25,6 +25,9 @@ TEST(SketchText, PrintedLevelReadsBackToTheSameItems) {
     EXPECT_EQ(back->rows, f.pad.rows());
     EXPECT_EQ(back->columns, f.pad.columns());
   }
+  SketchFixture f;
+  f.load(drawings[1]);
+  EXPECT_NE(printLevel(f.pad, SketchCopy::Current).find("\n@ 2 6 5 3\n"), std::string::npos);
 }
 
 TEST(SketchText, PrintsTheDrawingAsWritten) {

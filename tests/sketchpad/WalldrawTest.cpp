@@ -82,6 +82,21 @@ TEST(WallDrawing, StepBackRetracesThePath) {
   EXPECT_EQ(f.pad.cursor(), (CellPos{3, 5}));
 }
 
+TEST(WallDrawing, PointerMovesTheCursorRowsFirstOnTheLattice) {
+  WallFixture f;
+  f.load("grid 14 16\n");
+  f.pad.setCursor(3, 3);
+  f.drawing.start();
+  f.drawing.moveToward({10, 8});
+  EXPECT_EQ(f.pad.cursor(), (CellPos{9, 7}));
+  EXPECT_TRUE(f.pad.marked(9, 3));  // the corner: down first, then right
+  EXPECT_FALSE(f.pad.marked(3, 7));
+  int marks = 0;
+  for (int r = 0; r < f.pad.rows(); ++r)
+    for (int c = 0; c < f.pad.columns(); ++c) marks += f.pad.marked(r, c);
+  EXPECT_EQ(marks, 11);
+}
+
 TEST(WallDrawing, NewWallMeetingAWallMakesTeesAndSplitsTheRoom) {
   WallFixture f;
   f.load(lines({"grid 14 16", "", "", "", "...+-------+", "...|.......|", "...|.Z4....|",
