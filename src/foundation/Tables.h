@@ -88,9 +88,9 @@ class ComponentTable {
     copy = *record;
     return true;
   }
-  // Stores `copy` as the record numbered `number`, creating the record when the slot is empty;
-  // the table grows by whole steps until the number fits. A number below 1 names no slot and
-  // is taken as count + 1.
+  // Stores `copy` as the record numbered `number` (marking the project modified), creating the
+  // record when the slot is empty; the table grows by whole steps until the number fits. A number
+  // below 1 names no slot and is taken as count + 1.
   T& put(const T& copy, int number) {
     if (number < 1) number = count_ + 1;
     std::unique_ptr<T>& slot = slotFor(number);
@@ -109,6 +109,7 @@ class ComponentTable {
     slot->id = id;
     slot->number = number;
     if (number > count_) count_ = number;
+    marks_->modified = true;
     return *slot;
   }
   // Puts `copy` at count + 1; returns the new number.
@@ -124,6 +125,7 @@ class ComponentTable {
     std::unique_ptr<T>& slot = slots_[static_cast<std::size_t>(number)];
     byId_.erase(slot->id);
     free_.push_back(std::move(slot));
+    marks_->modified = true;
     marks_->renumberDue = true;
     return true;
   }

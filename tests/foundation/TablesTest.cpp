@@ -59,6 +59,7 @@ TEST_F(ComponentTableTest, AddNumbersAfterTheCountAndMarksRenumbering) {
   EXPECT_EQ(table.add(part(1)), 1);
   EXPECT_EQ(table.add(part(2)), 2);
   EXPECT_TRUE(marks.renumberDue);
+  EXPECT_TRUE(marks.modified);
   table.free(1);
   EXPECT_EQ(table.add(part(3)), 3);  // numbers are not closed up by a free
   EXPECT_EQ(table.at(1), nullptr);

@@ -10,7 +10,7 @@ namespace {
 using test::Diagnostics;
 using ::testing::ElementsAre;
 
-struct SpeciesSpec {
+struct SpeciesData {
   const char* name;
   int s;
   int t;
@@ -20,13 +20,13 @@ struct SpeciesSpec {
 class ContaminantsTest : public ::testing::Test {
  protected:
   ContaminantsTest() { project.addLevel(nullptr); }
-  void define(std::initializer_list<SpeciesSpec> specs) {
-    for (const SpeciesSpec& spec : specs) {
+  void define(std::initializer_list<SpeciesData> list) {
+    for (const SpeciesData& given : list) {
       Species s;
-      s.name = spec.name;
-      s.s = static_cast<std::int16_t>(spec.s);
-      s.t = static_cast<std::int16_t>(spec.t);
-      s.CCdef = spec.CCdef;
+      s.name = given.name;
+      s.s = static_cast<std::int16_t>(given.s);
+      s.t = static_cast<std::int16_t>(given.t);
+      s.CCdef = given.CCdef;
       project.species.addElement(s);
     }
   }
@@ -72,7 +72,7 @@ TEST_F(ContaminantsTest, WaterVapourIsLeftOutOfTheSumAndFound) {
 }
 
 struct RefusalCase {
-  std::vector<SpeciesSpec> species;
+  std::vector<SpeciesData> species;
   const char* message;
 };
 
@@ -84,7 +84,7 @@ TEST_P(ContaminantRefusalTest, ARefusedListChangesNothing) {
   ASSERT_TRUE(project.setContaminants(d.reporter));
   int z = project.addZone(project.newZone());
   project.zones.at(z)->CC0 = {0.7f};
-  for (const SpeciesSpec& s : GetParam().species) define({s});
+  for (const SpeciesData& s : GetParam().species) define({s});
 
   EXPECT_FALSE(project.setContaminants(d.reporter));
   EXPECT_THAT(d.messages(), ElementsAre(GetParam().message));
