@@ -309,10 +309,7 @@ CheckResult checkBuilding(CheckContext& context, CheckMode mode) {
   // The inputs of control nodes are counted here, once the control network exists.
 
   packProject(project, reporter);
-  if (start)
-    showCurrent(context, *start);
-  else if (project.levels.empty())
-    project.currentLevel = {};
+  if (Level* back = start ? start : project.levels.lowest()) showCurrent(context, *back);
 
   if (full) {
     if (!failed && checkConnectivity(context) == CheckResult::Failed) failed = true;
