@@ -298,6 +298,8 @@ CheckResult checkBuilding(CheckContext& context, CheckMode mode) {
   storeCurrent(context);
   Level* start = project.current();
   bool failed = false;
+  // Control checks are prepared here, and the private SketchPads of control super elements
+  // loaded once so that their node numbers are fresh, when the project has control nodes.
 
   for (std::size_t i = 0; i < project.levels.size(); ++i) {
     Level& level = project.levels[i];
@@ -306,15 +308,16 @@ CheckResult checkBuilding(CheckContext& context, CheckMode mode) {
     rederiveLinks(context);
     storeCurrent(context);
   }
-  // The inputs of control nodes are counted here, once the control network exists.
+  // The input links of control nodes and super nodes are counted here.
 
   packProject(project, reporter);
   if (Level* back = start ? start : project.levels.lowest()) showCurrent(context, *back);
 
   if (full) {
     if (!failed && checkConnectivity(context) == CheckResult::Failed) failed = true;
-    // The control network, the one-dimensional zones and the CFD coupling are checked here.
+    // The control network (when nothing failed yet) and the one-dimensional zones follow here.
     if (checkDeposition(context) == CheckResult::Failed) failed = true;
+    // The CFD coupling follows here.
   }
   // With a WPC file in use, the paths are matched against the file here.
 

@@ -167,6 +167,30 @@ TEST_F(BuildingCheckTest, APathBetweenTwoZonesLosesItsWindSettings) {
   EXPECT_EQ(project.zones.numberOf(path.to), 2);
 }
 
+TEST_F(BuildingCheckTest, ImplicitPathsTakeTheirParentsPlace) {
+  SuperAirflowData data;
+  data.subElements.push_back(
+      {ElementList<AirflowElement>::ref(&addAirflowElement("a", 0)), 1.0f, false, false});
+  AirflowElement& super = addAirflowElement("super", kSuperAirflowType);
+  super.typeData = data;
+  addLevel(R"(grid 8 16
+................
+.+-----+-----+..
+.|Z1...F1Z2..|..
+.+-----+-----+..
+)");
+  AirflowPath& parent = *project.paths.at(1);
+  parent.element = ElementList<AirflowElement>::ref(&super);
+  project.setImplicitPaths(parent);
+  open();
+  checkBuilding(context, CheckMode::Renumber);
+  ASSERT_EQ(project.paths.count(), 2);
+  const AirflowPath& implicit = *project.paths.at(2);
+  EXPECT_EQ(project.zones.numberOf(implicit.from), 1);
+  EXPECT_EQ(project.zones.numberOf(implicit.to), 2);
+  EXPECT_EQ(implicit.dir, kDirRight);
+}
+
 TEST_F(BuildingCheckTest, RecordsOnAnotherLevelAreMovedWithANotice) {
   Level& lower = addLevel(kOpenZone);
   Level& upper = addLevel(R"(grid 8 14
