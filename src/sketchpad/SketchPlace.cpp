@@ -27,6 +27,11 @@ bool sameZone(std::int32_t a, std::int32_t b) {
   return a == b && a != zonemap::kUndefined && a != zonemap::kUnreached;
 }
 
+// A neighbour's zone-map value; 0 beyond the grid.
+std::int32_t zoneAt(const Layer<std::int32_t>& zones, int row, int column) {
+  return zones.contains(row, column) ? zones.at(row, column) : zonemap::kUnreached;
+}
+
 void setIcon(LevelLayers& l, CellPos at, std::uint8_t code, std::int32_t number) {
   l.sketch.at(at.row, at.column) = code;
   l.paths.at(at.row, at.column) = number;
@@ -34,45 +39,40 @@ void setIcon(LevelLayers& l, CellPos at, std::uint8_t code, std::int32_t number)
 
 }  // namespace
 
-bool pathPositionAllowed(SketchPad& pad, int row, int column) {
-  const LevelLayers& l = pad.current();
-  const std::uint8_t w = l.walls.at(row, column);
-  if (w == icon::kWallHorizontal) {
-    if (sameZone(l.zones.at(row - 1, column), l.zones.at(row + 1, column)))
-      return notice(pad, "Same zone on both sides of wall");
-    return true;
-  }
-  if (w == icon::kWallVertical) {
-    if (sameZone(l.zones.at(row, column - 1), l.zones.at(row, column + 1)))
-      return notice(pad, "Same zone on both sides of wall");
-    return true;
-  }
-  if (w != 0) return refuse(pad);
-  if (!pad.hasSubLevel()) return notice(pad, "Path is not above a sublevel");
-  if (pad.sub().walls.at(row, column) != 0) return notice(pad, "Path is above a sublevel wall");
-  if (sameZone(l.zones.at(row, column), pad.sub().zones.at(row, column)))
-    return notice(pad, "Same zone on both sides of \"floor\"");
-  return true;
-}
-
 PathSurroundings pathSurroundingsAt(const SketchPad& pad, int row, int column) {
   const LevelLayers& l = pad.current();
   PathSurroundings around;
   const std::uint8_t w = l.walls.at(row, column);
   if (w == icon::kWallHorizontal) {
     around.cell = PathCell::HorizontalWall;
-    around.above = l.zones.at(row - 1, column);
-    around.below = l.zones.at(row + 1, column);
+    around.above = zoneAt(l.zones, row - 1, column);
+    around.below = zoneAt(l.zones, row + 1, column);
   } else if (w == icon::kWallVertical) {
     around.cell = PathCell::VerticalWall;
-    around.left = l.zones.at(row, column - 1);
-    around.right = l.zones.at(row, column + 1);
+    around.left = zoneAt(l.zones, row, column - 1);
+    around.right = zoneAt(l.zones, row, column + 1);
   } else {
     around.cell = PathCell::NoWall;
     around.here = l.zones.at(row, column);
     around.levelBelow = pad.hasSubLevel() ? pad.sub().zones.at(row, column) : 0;
   }
   return around;
+}
+
+bool pathPositionAllowed(SketchPad& pad, int row, int column) {
+  const std::uint8_t w = pad.current().walls.at(row, column);
+  const PathSurroundings around = pathSurroundingsAt(pad, row, column);
+  if (w == icon::kWallHorizontal || w == icon::kWallVertical) {
+    const bool same = w == icon::kWallHorizontal ? sameZone(around.above, around.below)
+                                                 : sameZone(around.left, around.right);
+    return same ? notice(pad, "Same zone on both sides of wall") : true;
+  }
+  if (w != 0) return refuse(pad);
+  if (!pad.hasSubLevel()) return notice(pad, "Path is not above a sublevel");
+  if (pad.sub().walls.at(row, column) != 0) return notice(pad, "Path is above a sublevel wall");
+  if (sameZone(around.here, around.levelBelow))
+    return notice(pad, "Same zone on both sides of \"floor\"");
+  return true;
 }
 
 PathPlacement pathPlacementAt(const SketchPad& pad, int row, int column) {

@@ -111,6 +111,23 @@ TEST(WallDrawing, NewWallMeetingAWallMakesTeesAndSplitsTheRoom) {
   EXPECT_EQ(f.pad.current().zones.at(5, 9), 0);
 }
 
+TEST(WallDrawing, SelfCrossingWallGetsACross) {
+  WallFixture f;
+  f.load(lines({"grid 14 16", "", "", "", "...+-------+", "...|.......|", "...|.......|",
+                "...|.......|", "...|.......|", "...|.......|", "...+-------+"}));
+  f.pad.setCursor(3, 5);
+  f.drawing.start();
+  f.steps({{dir::kDown, 2}, {dir::kRight, 2}, {dir::kUp, 1}, {dir::kLeft, 3}});
+  EXPECT_TRUE(f.drawing.commit());
+  EXPECT_EQ(f.wall(5, 5), icon::kWallCross);
+  EXPECT_EQ(f.wall(3, 5), 19);
+  EXPECT_EQ(f.wall(5, 3), 18);
+  EXPECT_EQ(f.wall(7, 5), 17);
+  EXPECT_EQ(f.wall(7, 9), 16);
+  EXPECT_EQ(f.wall(5, 9), 15);
+  EXPECT_TRUE(f.diag.messages().empty());
+}
+
 TEST(WallDrawing, PathOnAWallSurvivesOnlyAStraightRun) {
   const std::string room =
       lines({"grid 14 16", "", "", "", "...+---F5--+", "...|.......|", "...|.......|",
