@@ -112,14 +112,18 @@ void LevelScan::scanZones() {
 }
 
 void LevelScan::checkPathPosition(int r, int c) {
+  // A damaged file may put an icon on the grid's last column.
+  auto zone = [&](int row, int column) {
+    return pad_.inside(row, column) ? l_.zones.at(row, column) : zonemap::kUnreached;
+  };
   const std::uint8_t w = l_.walls.at(r, c);
   if (w == icon::kWallHorizontal) {
-    if (sameZone(l_.zones.at(r - 1, c), l_.zones.at(r + 1, c)))
+    if (sameZone(zone(r - 1, c), zone(r + 1, c)))
       fail(r, c, "The same zone is on both sides of the wall that the path is on.");
     return;
   }
   if (w == icon::kWallVertical) {
-    if (sameZone(l_.zones.at(r, c - 1), l_.zones.at(r, c + 1)))
+    if (sameZone(zone(r, c - 1), zone(r, c + 1)))
       fail(r, c, "The same zone is on both sides of the wall that a path is on.");
     return;
   }

@@ -192,6 +192,18 @@ const std::vector<LevelCase> kLevelCases = {
      {"Zone definition error: the area holds more than one zone icon or its walls are open.",
       "Zone definition error: the area holds more than one zone icon or its walls are open."},
      CheckResult::Failed},
+    {"PathOnTheGridsLastColumn",
+     {},
+     R"(grid 8 9
+.........
+.+------+
+.|Z1....|
+.|......|
+.+------+
+@ 3 8 23 1
+)",
+     {},
+     CheckResult::Passed},
     {"CompleteLevel",
      {},
      R"(grid 8 14
