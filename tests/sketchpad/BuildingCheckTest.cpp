@@ -77,6 +77,36 @@ TEST_F(BuildingCheckTest, AZoneReachedOnlyThroughAFanIsListedOnTheHighestLevelSh
               HasSubstr("Unlinked nodes:\n     zone:   2\n     zone:   4\n"));
 }
 
+TEST_F(BuildingCheckTest, AJunctionBetweenTwoDuctFansIsNotConnected) {
+  TempDir dir;
+  LogFile log;
+  ASSERT_TRUE(log.open(dir / "check.log"));
+  diag.reporter.setLog(&log);
+  DuctElement fan;
+  fan.name = "fan";
+  fan.type = 32;
+  const Ref<DuctElement> ductFan =
+      ElementList<DuctElement>::ref(&project.ductElements.addElement(fan));
+  addLevel(R"(grid 8 18
+..................
+@ 3 3 162 1
+@ 3 4 145 1
+@ 3 6 155 1
+@ 3 9 158 2
+@ 3 10 145 2
+@ 3 11 155 2
+@ 3 14 162 3
+)");
+  project.ducts.at(1)->element = ductFan;
+  project.ducts.at(2)->element = ductFan;
+  open();
+  EXPECT_EQ(checkBuilding(context, CheckMode::Full), CheckResult::Failed);
+  EXPECT_THAT(texts(), ElementsAre("Junction not connected to ambient by variable flow link."));
+  EXPECT_EQ(problems[0].column, 9);
+  log.close();
+  EXPECT_THAT(readFile(dir / "check.log"), HasSubstr("Unlinked nodes:\n junction:   2\n"));
+}
+
 TEST_F(BuildingCheckTest, AConstantPressureZoneWithoutPathsPasses) {
   addLevel(R"(grid 8 14
 ..............
@@ -145,6 +175,13 @@ TEST_F(BuildingCheckTest, RenumberingLeavesDrawingAndRecordsConsistent) {
   EXPECT_THAT(itemsOf(upper, icon::kZone), ElementsAre(LevelItem{2, 2, icon::kZone, 1}));
   EXPECT_TRUE(problems.empty());
   EXPECT_EQ(diag.reporter.errorCount(), 0);
+
+  // A second renumbering finds nothing to change.
+  const std::vector<LevelItem> before = lower.items;
+  project.marks = {};
+  checkBuilding(context, CheckMode::Renumber);
+  EXPECT_FALSE(project.marks.modified);
+  EXPECT_EQ(lower.items, before);
 }
 
 TEST_F(BuildingCheckTest, APathBetweenTwoZonesLosesItsWindSettings) {
