@@ -5,6 +5,7 @@
 
 #include "CheckFixture.h"
 #include "foundation/Formats.h"
+#include "sketchpad/CheckWindow.h"
 #include "sketchpad/SketchSymbols.h"
 
 namespace mz::test {
@@ -316,6 +317,31 @@ TEST_F(BuildingCheckTest, ChoosingAProblemGoesToItsLevelAndCell) {
   EXPECT_EQ(pad.colours().at(2, 2), pad.drawingColours().error);
   EXPECT_EQ(statusTexts().back(), "Col 2, Row 2");
   EXPECT_FALSE(selectProblem(context, 1));
+}
+
+TEST_F(BuildingCheckTest, TheProblemsWindowListsTheProblemsUntilARerunFindsNone) {
+  ProblemsWindow window;
+  context.view = &window;
+  Level& level = addLevel(kBoxWithoutZone);
+  open();
+  checkBuilding(context, CheckMode::Full);
+  ASSERT_TRUE(window.isOpen());
+  EXPECT_THAT(window.rows(), ElementsAre("At least one zone is not defined on level: <1>"));
+  EXPECT_FALSE(window.runSimulationEnabled());
+  EXPECT_TRUE(window.choose(context, 0));
+  EXPECT_FALSE(window.choose(context, 1));
+
+  // The user puts a zone with an opening into the box.
+  level.items = addLevel(kOpenZone).items;
+  project.levels.remove(*project.levels.highest());
+  project.currentLevel = Levels::ref(&level);
+  show(level);
+  EXPECT_EQ(window.rerun(context), CheckResult::Passed);
+  EXPECT_TRUE(window.isOpen());
+  EXPECT_THAT(window.rows(), IsEmpty());
+  EXPECT_TRUE(window.runSimulationEnabled());
+  window.close();
+  EXPECT_FALSE(window.isOpen());
 }
 
 TEST_F(BuildingCheckTest, AProjectWithoutLevelsPasses) {
