@@ -38,6 +38,14 @@ constexpr std::string_view kBoxWithoutZone = R"(grid 8 14
 .+-----+......
 )";
 
+// Path 1 joins zones 1 and 2.
+constexpr std::string_view kTwoZones = R"(grid 8 16
+................
+.+-----+-----+..
+.|Z1...F1Z2..|..
+.+-----+-----+..
+)";
+
 // Zone n opens to ambient through path n; zone n + 1 is reached only through the fan path
 // n + 1.
 std::string fanOnly(int n) {
@@ -186,12 +194,7 @@ TEST_F(BuildingCheckTest, RenumberingLeavesDrawingAndRecordsConsistent) {
 }
 
 TEST_F(BuildingCheckTest, APathBetweenTwoZonesLosesItsWindSettings) {
-  addLevel(R"(grid 8 16
-................
-.+-----+-----+..
-.|Z1...F1Z2..|..
-.+-----+-----+..
-)");
+  addLevel(kTwoZones);
   AirflowPath& path = *project.paths.at(1);
   path.flags = PathFlag::WindPressure;
   path.wPmod = 0.5f;
@@ -211,12 +214,7 @@ TEST_F(BuildingCheckTest, ImplicitPathsTakeTheirParentsPlace) {
       {ElementList<AirflowElement>::ref(&addAirflowElement("a", 0)), 1.0f, false, false});
   AirflowElement& super = addAirflowElement("super", kSuperAirflowType);
   super.typeData = data;
-  addLevel(R"(grid 8 16
-................
-.+-----+-----+..
-.|Z1...F1Z2..|..
-.+-----+-----+..
-)");
+  addLevel(kTwoZones);
   AirflowPath& parent = *project.paths.at(1);
   parent.element = ElementList<AirflowElement>::ref(&super);
   project.setImplicitPaths(parent);
