@@ -327,5 +327,12 @@ TEST(ProblemListTest, ListsNewestFirstAddsEachEntryOnceAndCutsLongTexts) {
   EXPECT_TRUE(list.addProblem(one, 2, 3, "first"));
 }
 
+TEST_F(LevelCheckDetailTest, AProblemLineNamesTheLevelNumberAndTheCell) {
+  addLevel(kEmpty);
+  Level& upper = addLevel(kEmpty);
+  problems.addProblem(Levels::ref(&upper), 4, 7, "Undefined zone.");
+  EXPECT_EQ(problemLine(project, problems[0]), "level 2 row 4 col 7: Undefined zone.");
+}
+
 }  // namespace
 }  // namespace mz::test
