@@ -19,6 +19,7 @@ constexpr std::uint8_t kSupplyIcon = 128;
 constexpr std::uint8_t kReturnIcon = 129;
 constexpr std::uint8_t kAhsIcon = 130;
 constexpr std::uint8_t kExposureIcon = 131;
+constexpr std::uint8_t kSecondExposureIcon = 132;  // only read from files, kept as it is
 constexpr std::uint8_t kSourceIcon = 133;
 constexpr std::uint8_t kFirstStoredDuct = 145;
 constexpr std::uint8_t kLastStoredDuct = 151;
@@ -197,7 +198,7 @@ bool numberComponents(Project& project, ErrorReporter& reporter) {
         }
       } else if (code == kNoteIcon) {
         changed |= setNumber(item, notes.takeOld(item.number));
-      } else if (code == kExposureIcon) {
+      } else if (code == kExposureIcon || code == kSecondExposureIcon) {
         changed |= setNumber(item, exposures.takeOld(item.number));
       } else if (code == kSourceIcon) {
         changed |= setNumber(item, sources.takeOld(item.number));

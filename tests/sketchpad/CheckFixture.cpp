@@ -36,7 +36,8 @@ Level& CheckFixture::addLevel(std::string_view text) {
       SourceSink source = project.newSourceSink();
       source.mult = origin;
       project.putCss(source, n);
-    } else if (item.code == icon::kExposure && !project.exposures.at(n)) {
+    } else if ((item.code == icon::kExposure || item.code == icon::kExposure2) &&
+               !project.exposures.at(n)) {
       project.putExposure(project.newExposure(), n);
     } else if (item.code == icon::kAnnotation && !project.annotations.at(n)) {
       project.putNote(Annotation{}, n);

@@ -268,6 +268,18 @@ TEST_F(PackTest, DuctsJunctionsAndTheirStoredCellsTakeTheNewNumbers) {
   EXPECT_EQ(project.junctions.count(), 2);
 }
 
+TEST_F(PackTest, EveryKindOfIconNumbersItsRecordInItemOrder) {
+  Level& level = addLevel(R"(grid 6 20
+....................
+..S7..X5..N3..Y2..S4
+)");
+  packProject(project, diag.reporter);
+  EXPECT_THAT(numbers(level.items), ElementsAre(1, 1, 1, 2, 2));
+  EXPECT_EQ(project.sourceSinks.at(1)->mult, 7.0f);
+  EXPECT_EQ(project.exposures.count(), 2);
+  EXPECT_EQ(project.annotations.count(), 1);
+}
+
 TEST_F(PackTest, ControlNodesAreNumberedByTheirIconsAndLinksFollow) {
   Level& level = addLevel(R"(grid 7 10
 ..........
