@@ -1,6 +1,7 @@
 #include "app/ProjectFiles.h"
 
 #include "prjfile/PrjFile.h"
+#include "sketchpad/Levelw.h"
 
 namespace mz {
 
@@ -20,6 +21,22 @@ ProjectServices projectFileServices(const std::filesystem::path& backup) {
     info.rows = static_cast<std::int16_t>(grid.rows);
     info.cols = static_cast<std::int16_t>(grid.columns);
     return writeProject(reporter, project, info, path) == 0;
+  };
+  services.checkLevel = [](Project& project, SketchPad& pad) {
+    ProblemList problems;
+    CheckContext context{project, pad, problems};
+    checkLevel(context);
+    std::vector<LocatedProblem> located;
+    for (const Problem& p : problems.displayed()) {
+      const Level* level = project.levels.find(p.level);
+      located.push_back({level ? level->number : 0, p.row, p.column, p.text});
+    }
+    return located;
+  };
+  services.renumber = [](Project& project, SketchPad& pad) {
+    ProblemList problems;
+    CheckContext context{project, pad, problems};
+    return checkBuilding(context, CheckMode::Renumber) == CheckResult::Passed;
   };
   return services;
 }

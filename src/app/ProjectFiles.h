@@ -1,6 +1,7 @@
 #pragma once
 // The services the main window is bound to in the program: the project file reader and writer,
-// and the colours the SketchPad marks its cells with.
+// the level check and the renumbering before a save, and the colours the SketchPad marks its
+// cells with.
 
 #include "app/Configuration.h"
 #include "app/Workspace.h"
