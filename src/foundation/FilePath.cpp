@@ -36,7 +36,8 @@ void cut(std::string& part, std::size_t limit, std::string_view what, ErrorRepor
   }
   if (part.size() > limit - 1) {
     part.resize(limit - 1);
-    if (reporter) reporter->logLine(2, std::string("PathSplit: file ") + std::string(what) + " overrun");
+    if (reporter)
+      reporter->logLine(2, std::string("PathSplit: file ") + std::string(what) + " overrun");
   }
 }
 

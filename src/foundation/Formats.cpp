@@ -1,10 +1,10 @@
 #include "foundation/Formats.h"
 
+#include <locale.h>
 #include <clocale>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <locale.h>
 
 namespace mz {
 
@@ -29,9 +29,13 @@ long clampTime(long seconds) {
   return seconds < 0 ? 0 : seconds > kSecondsPerDay ? kSecondsPerDay : seconds;
 }
 
-int clampDay(int day) { return day < 1 ? 1 : day > kDaysPerYear ? kDaysPerYear : day; }
+int clampDay(int day) {
+  return day < 1 ? 1 : day > kDaysPerYear ? kDaysPerYear : day;
+}
 
-std::string twoDigits(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
+std::string twoDigits(int n) {
+  return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
+}
 
 }  // namespace
 
@@ -60,7 +64,9 @@ std::string cformat(const char* format, ...) {
   return out;
 }
 
-std::string formatInt(long n) { return std::to_string(n); }
+std::string formatInt(long n) {
+  return std::to_string(n);
+}
 
 std::string formatFloat(float x, int width) {
   return cformat("%*g", width, static_cast<double>(x));
@@ -115,9 +121,15 @@ ClockParts splitTime(long seconds) {
           static_cast<int>(seconds % 60)};
 }
 
-int hoursOf(long seconds) { return splitTime(seconds).hours; }
-int minutesOf(long seconds) { return splitTime(seconds).minutes; }
-int secondsOf(long seconds) { return splitTime(seconds).seconds; }
+int hoursOf(long seconds) {
+  return splitTime(seconds).hours;
+}
+int minutesOf(long seconds) {
+  return splitTime(seconds).minutes;
+}
+int secondsOf(long seconds) {
+  return splitTime(seconds).seconds;
+}
 
 std::string formatSignificant(double x, int digits) {
   if (digits < 1) digits = 1;
@@ -131,8 +143,8 @@ std::string formatSignificant(double x, int digits) {
     // count of significant digits.
     const std::size_t point = text.find('.');
     const std::size_t lead = text.find_first_of("123456789");
-    if (lead != std::string::npos && lead < point &&
-        static_cast<int>(point - lead) > order + 1 && decimals > 1)
+    if (lead != std::string::npos && lead<point&& static_cast<int>(point - lead)> order + 1 &&
+        decimals > 1)
       text = cformat("%.*f", decimals - 1, x);
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();

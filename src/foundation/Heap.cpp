@@ -118,9 +118,13 @@ void ErrorReporter::logText(std::string_view text) {
   if (log_) log_->write(text);
 }
 
-bool ErrorReporter::askYesNo(std::string_view text) { return ui_.askYesNo(text); }
+bool ErrorReporter::askYesNo(std::string_view text) {
+  return ui_.askYesNo(text);
+}
 
-Answer ErrorReporter::askYesNoCancel(std::string_view text) { return ui_.askYesNoCancel(text); }
+Answer ErrorReporter::askYesNoCancel(std::string_view text) {
+  return ui_.askYesNoCancel(text);
+}
 
 std::string MemoryTotals::totalsLine(std::string_view label) const {
   return std::string(label) + ": " + std::to_string(allocated_) + " bytes allocated, " +
@@ -132,7 +136,9 @@ std::string MemoryTotals::totalsLine(std::string_view label) const {
 // ---- named memory ----
 
 NamedBlock::NamedBlock(NamedBlock&& other) noexcept
-    : bytes_(std::move(other.bytes_)), size_(other.size_), label_(std::move(other.label_)),
+    : bytes_(std::move(other.bytes_)),
+      size_(other.size_),
+      label_(std::move(other.label_)),
       totals_(other.totals_) {
   other.size_ = 0;
   other.totals_ = nullptr;
@@ -151,7 +157,9 @@ NamedBlock& NamedBlock::operator=(NamedBlock&& other) noexcept {
   return *this;
 }
 
-NamedBlock::~NamedBlock() { release(); }
+NamedBlock::~NamedBlock() {
+  release();
+}
 
 void NamedBlock::release() {
   if (bytes_ && totals_) totals_->freed(size_);
@@ -186,7 +194,9 @@ std::optional<NamedBlock> Heap::tryAlloc(std::size_t size, std::string_view labe
   return attempt(size, label);
 }
 
-void Heap::logTotals(std::string_view label) { reporter_.logText(totals_.totalsLine(label)); }
+void Heap::logTotals(std::string_view label) {
+  reporter_.logText(totals_.totalsLine(label));
+}
 
 BlockPool::BlockPool(Heap& heap, std::size_t blockSize, std::string_view label)
     : heap_(heap), blockSize_(blockSize < kHeaderSize + 8 ? kHeaderSize + 8 : blockSize) {

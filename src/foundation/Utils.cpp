@@ -15,8 +15,12 @@ namespace {
 
 constexpr int kEnd = -1;
 
-bool separates(int c) { return c == ' ' || c == '\t' || c == '\n' || c == ','; }
-bool dropped(int c) { return c == '\0' || c == '\r'; }
+bool separates(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == ',';
+}
+bool dropped(int c) {
+  return c == '\0' || c == '\r';
+}
 
 }  // namespace
 
@@ -84,7 +88,9 @@ void TokenReader::close() {
   wholeFile_ = true;
 }
 
-bool TokenReader::isOpen() const { return open_; }
+bool TokenReader::isOpen() const {
+  return open_;
+}
 
 void TokenReader::rewind() {
   if (!open_) return;
@@ -103,11 +109,14 @@ void TokenReader::seek(long offset, int origin) {
   if (!open_) return;
   if (!wholeFile_) {
     std::fseek(file_.get(), origin == 2 ? 0 : offset,
-               origin == 0 ? SEEK_SET : origin == 1 ? SEEK_CUR : SEEK_END);
+               origin == 0   ? SEEK_SET
+               : origin == 1 ? SEEK_CUR
+                             : SEEK_END);
     return;
   }
-  long target = origin == 0 ? offset : origin == 1 ? static_cast<long>(cursor_) + offset
-                                                   : static_cast<long>(data_.size());
+  long target = origin == 0   ? offset
+                : origin == 1 ? static_cast<long>(cursor_) + offset
+                              : static_cast<long>(data_.size());
   if (target < 0) target = 0;
   if (target > static_cast<long>(data_.size())) target = static_cast<long>(data_.size());
   cursor_ = static_cast<std::size_t>(target);
@@ -363,9 +372,9 @@ std::optional<int> parseMonthNameDate(std::string_view text) {
     if (ch == ' ') continue;
     if (std::isalpha(static_cast<unsigned char>(ch))) {
       if (digits > 0 || name.size() == 3) return std::nullopt;
-      name.push_back(static_cast<char>(
-          name.empty() ? std::toupper(static_cast<unsigned char>(ch))
-                       : std::tolower(static_cast<unsigned char>(ch))));
+      name.push_back(static_cast<char>(name.empty()
+                                           ? std::toupper(static_cast<unsigned char>(ch))
+                                           : std::tolower(static_cast<unsigned char>(ch))));
     } else if (ch >= '0' && ch <= '9') {
       if (digits == 2) return std::nullopt;
       day = day * 10 + (ch - '0');

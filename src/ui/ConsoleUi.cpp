@@ -15,7 +15,8 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-ConsoleUi::ConsoleUi(std::ostream& out, Answer questionAnswer) : out_(out), answer_(questionAnswer) {}
+ConsoleUi::ConsoleUi(std::ostream& out, Answer questionAnswer)
+    : out_(out), answer_(questionAnswer) {}
 
 void ConsoleUi::showMessage(std::string_view caption, MessageIcon, std::string_view text) {
   out_ << caption << ": " << trimmed(text) << '\n';
@@ -34,9 +35,13 @@ Answer ConsoleUi::askYesNoCancel(std::string_view text) {
   return answer_;
 }
 
-std::optional<std::string> ConsoleUi::chooseOpenFile(const FileRequest&) { return std::nullopt; }
+std::optional<std::string> ConsoleUi::chooseOpenFile(const FileRequest&) {
+  return std::nullopt;
+}
 
-std::optional<std::string> ConsoleUi::chooseSaveFile(const FileRequest&) { return std::nullopt; }
+std::optional<std::string> ConsoleUi::chooseSaveFile(const FileRequest&) {
+  return std::nullopt;
+}
 
 void ConsoleUi::beep() {}
 

@@ -54,7 +54,9 @@ std::optional<std::string> ScriptedUi::chooseSaveFile(const FileRequest& request
   return takeFile(files_, unanswered_);
 }
 
-void ScriptedUi::beep() { events_.push_back({UiEvent::Kind::Beep, "", ""}); }
+void ScriptedUi::beep() {
+  events_.push_back({UiEvent::Kind::Beep, "", ""});
+}
 
 void ScriptedUi::setStatusText(std::string_view text) {
   events_.push_back({UiEvent::Kind::Status, "", std::string(text)});

@@ -1,0 +1,10 @@
+#include "Command.h"
+
+namespace mz::cli {
+
+CommandList allCommands() {
+  CommandList commands;
+  return commands;
+}
+
+}  // namespace mz::cli
