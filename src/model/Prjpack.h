@@ -40,14 +40,14 @@ struct ControlOrder {
 };
 ControlOrder numberControls(Project& project);
 
-// Checks every item of every level (lowest first) against the counts of the records it may
-// name. An invalid number is an ERROR report; most are repaired in place (the item becomes
-// undefined), numbered duct icons and unknown codes cannot be. True when an item could not be
-// repaired. (The project file's reader and writer run it.)
-bool checkIcons(ErrorReporter& reporter, Project& project);
-
 // The four steps in order. The project is marked modified when anything changed or when a
 // renumbering was due; the renumber-due mark is cleared. Returns whether anything changed.
 bool packProject(Project& project, ErrorReporter& reporter);
+
+// Checks every item of every level (lowest first) against the counts of the records it may
+// name. An invalid number is an ERROR report; most are repaired in place (the item becomes
+// undefined), numbered duct icons and unknown codes cannot be. True when an item could not be
+// repaired. The project file's reader and writer run it.
+bool checkIcons(ErrorReporter& reporter, Project& project);
 
 }  // namespace mz

@@ -25,7 +25,7 @@ void setDisplayUnits(Species& s) {
                      std::string(unitTextLabel(family, unit))};
 }
 
-// The common head of an element record: its number line's name and its description.
+// Links a read record into its name-ordered list and its section's number index.
 template <class T>
 T& appendElement(ElementList<T>& list, ReadIndex<T>& index, const T& record) {
   T& added = list.appendSorted(record);
@@ -258,7 +258,9 @@ bool readFilters(ReadState& st) {
     for (int k = 0; k < *subs && !in.failed(); ++k) {
       FilterSubElement sub;
       sub.relativeLoading = in.f(kNewLine);
-      sub.element = super ? super->subElements[static_cast<std::size_t>(k)] : f.element;
+      // A single entry is the filter element itself, else the k-th sub-element of the super one.
+      sub.element =
+          *subs == 1 || !super ? f.element : super->subElements[static_cast<std::size_t>(k)];
       std::optional<int> m = in.countNext();
       if (!m) return false;
       for (int j = 0; j < *m && !in.failed(); ++j) {
