@@ -169,16 +169,23 @@ bool TokenReader::storeLine(std::string& buffer, std::size_t size) {
   bool any = false;
   bool overflow = false;
   lastReadWasLineFeed_ = false;
+  // A carriage return is held back until a further character shows it is not the line end, so
+  // that a line of CR LF form fits the same room as its LF form.
+  bool carriageReturn = false;
+  auto store = [&](char ch) {
+    if (buffer.size() < room)
+      buffer.push_back(ch);
+    else
+      overflow = true;
+  };
   for (int c = readChar(); c != kEnd; c = readChar()) {
     any = true;
     if (c == '\n') break;
     if (size == 0) continue;
-    if (buffer.size() < room)
-      buffer.push_back(static_cast<char>(c));
-    else
-      overflow = true;
+    if (carriageReturn) store('\r');
+    carriageReturn = c == '\r';
+    if (!carriageReturn) store(static_cast<char>(c));
   }
-  if (!buffer.empty() && buffer.back() == '\r') buffer.pop_back();
   if (overflow) reporter_.report(Severity::Error, {"Buffer overflow: ", buffer});
   return any;
 }

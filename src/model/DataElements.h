@@ -2,7 +2,6 @@
 // Data elements: the named, reusable definitions that building components refer to. Each kind
 // lives in its own name-ordered ElementList; every record begins with the ElementHead.
 
-#include <any>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -11,6 +10,10 @@
 
 #include "foundation/Lists.h"
 #include "foundation/Tables.h"
+#include "model/AirflowTypes.h"
+#include "model/DuctTypes.h"
+#include "model/FilterTypes.h"
+#include "model/SourceTypes.h"
 
 namespace mz {
 
@@ -109,7 +112,7 @@ struct FilterElement : ElementHead {
   float depth = 0.0f;                   // m ("Depth:")
   float density = 0.0f;                 // kg/m3 ("Density:")
   std::array<std::int16_t, 2> units{};  // lengths and areas; density
-  std::any typeData;                    // the model's own data, set by the filter element models
+  FilterData typeData;                  // the model's own data
 };
 
 // Airflow element type codes that the path rules use (the keywords are in ElementTypes.h).
@@ -122,39 +125,23 @@ inline constexpr std::int16_t kSuperAirflowType = 27;  // "sup_afe"
 inline constexpr std::int16_t kFirstDuctType = 28;
 inline constexpr std::int16_t kLastDuctType = 40;
 
-struct AirflowElement;
-
-// One sub-element of a super airflow element.
-struct SuperSubElement {
-  Ref<AirflowElement> element;
-  float relHt = 0.0f;  // m, relative elevation
-  bool filtered = false;
-  bool schedulable = false;
-};
-
-// The type data of a super airflow element (type 27).
-struct SuperAirflowData {
-  std::vector<SuperSubElement> subElements;
-  std::int16_t relHtUnit = 0;
-};
-
 struct AirflowElement : ElementHead {
   std::int16_t type = 0;  // 0..27
   std::uint8_t icon = 0;  // IconKind of the paths that use it
-  std::any typeData;      // the model's data; a SuperAirflowData for type 27
-  const SuperAirflowData* superData() const { return std::any_cast<SuperAirflowData>(&typeData); }
+  AirflowData typeData;   // the model's data; a SuperAirflowData for type 27
+  const SuperAirflowData* superData() const { return std::get_if<SuperAirflowData>(&typeData); }
 };
 
 struct DuctElement : ElementHead {
   std::int16_t type = kFirstDuctType;  // 28..40
   std::uint8_t icon = 0;
-  std::any typeData;
+  DuctData typeData;
 };
 
 struct SourceElement : ElementHead {
   Ref<Species> species;  // none for a super element
   std::int16_t type = 0;
-  std::any typeData;
+  SourceData typeData;
 };
 
 // A filter as placed on a path, duct, terminal or AHS point.

@@ -12,6 +12,7 @@
 #include "foundation/Heap.h"
 #include "foundation/Lists.h"
 #include "foundation/Tables.h"
+#include "model/ControlNodes.h"
 #include "model/DataElements.h"
 #include "model/Ducts.h"
 #include "model/Jctns.h"
@@ -62,6 +63,9 @@ class Project {
   ElementList<SourceElement> sourceElements{"source/sink elements", marks};
   ElementList<AirflowElement> airflowElements{"flow elements", marks};
   ElementList<DuctElement> ductElements{"duct elements", marks};
+  ElementList<ControlSuperElement> superElements{"control super elements", marks};
+  // The control network: nodes by number, an instance's sub-node copies directly after it.
+  ComponentTable<ControlNode> controls{"CtLst", kComponentGrowth, "control", marks};
 
   // The simulated species in their fixed order; every per-contaminant array follows it.
   std::vector<Ref<Species>> contaminants;

@@ -24,8 +24,8 @@ struct SteadyWeather {
 
 // One set of contaminant solver settings.
 struct SolverSet {
-  std::int16_t slae = 0, rs = 0, maxi = 0;
-  float relcnvg = 0.0f, abscnvg = 0.0f, relax = 0.0f, gamma = 0.0f;
+  std::int16_t slae = 0, rs = 1, maxi = 100;
+  float relcnvg = 1e-6f, abscnvg = 1e-15f, relax = 1.1f, gamma = 1.0f;
   std::int16_t ucc = 0;
 };
 
@@ -36,34 +36,37 @@ inline constexpr std::size_t kOutputFlags = 29;
 struct RunControl {
   SteadyWeather steady;
   SteadyWeather windTest;
-  std::int16_t sim_af = 0, afcalc = 0, afmaxi = 0;
-  float afrcnvg = 0.0f, afacnvg = 0.0f, afrelax = 0.0f;
+  std::int16_t sim_af = 0, afcalc = 1, afmaxi = 30;
+  float afrcnvg = 1e-5f, afacnvg = 1e-6f, afrelax = 0.75f;
   std::int16_t uac = 0;
-  float Pbldg = 0.0f;
+  float Pbldg = 50.0f;
   std::int16_t uPb = 0;
-  std::int16_t slae = 0, rs = 0, aflmaxi = 0;
-  float aflcnvg = 0.0f;
-  std::int16_t aflinit = 0, Tadj = 0;
+  std::int16_t slae = 0, rs = 1, aflmaxi = 100;
+  float aflcnvg = 1e-6f;
+  std::int16_t aflinit = 1, Tadj = 0;
   std::int16_t sim_mf = 0;
-  SolverSet cyclic, nonTrace, trace;
-  std::int16_t sim_sts = 0, sim_1dz = 0, sim_1dd = 0;
-  float celldx = 0.0f;
+  SolverSet cyclic{0, 0, 30, 1e-4f, 1e-15f, 1.25f, 0.0f, 0}, nonTrace, trace;
+  std::int16_t sim_sts = 0, sim_1dz = 1, sim_1dd = 0;
+  float celldx = 0.1f;
   std::int16_t sim_vjt = 0, udx = 0;
   std::int16_t tsdens = 0;  // vary density during the time step
-  float tsrelax = 0.0f;
-  std::int16_t tsmaxi = 2;
-  std::int16_t date_st = 1, date_0 = 1, date_1 = 1;  // days of the year
-  std::int32_t time_st = 0, time_0 = 0, time_1 = 0;  // seconds
-  std::int32_t t_step = 0, t_list = 0, t_scrn = 0;
+  float tsrelax = 0.75f;
+  std::int16_t tsmaxi = 20;
+  std::int16_t date_st = 1, date_0 = 1, date_1 = 1;      // days of the year
+  std::int32_t time_st = 0, time_0 = 0, time_1 = 86400;  // seconds
+  std::int32_t t_step = 300, t_list = 3600, t_scrn = 3600;
   std::int16_t restart = 0, rstdate = 1;
   std::int32_t rsttime = 0;
-  std::int16_t list = 0, doDlg = 0, pfsave = 0, zfsave = 0, zcsave = 0;
-  std::array<std::int16_t, kOutputFlags> outputFlags{};
-  std::vector<float> rvals;
+  std::int16_t list = 1, doDlg = 1, pfsave = 1, zfsave = 1, zcsave = 1;
+  // The eight flags of the first output line, then the 21 further ones; the 19th is "Run steady
+  // state initialization to convergence".
+  std::array<std::int16_t, kOutputFlags> outputFlags{0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                     0, 0, 0, 0, 0, 0, 0, 0, 1};
+  std::vector<float> rvals{1.2041f, 9.8055f};
   std::int16_t valZ = 0, valD = 0, valC = 0;
   std::int16_t ctype = 0;
-  float conv = 0.0f;
-  std::int16_t var = 0, imax = 0, dtcmo = 0;
+  float conv = 0.01f;
+  std::int16_t var = 0, imax = 1000, dtcmo = 1;
 };
 
 struct DataFiles {
@@ -79,7 +82,7 @@ struct WpcSettings {
   std::string description = "WPC description";
   float Xref = 0.0f, Yref = 0.0f, Zref = 0.0f, angle = 0.0f;
   std::int16_t unit = 0;
-  float epsP = 0.0f, epsS = 0.0f;
+  float epsP = 0.01f, epsS = 0.01f;
   std::int32_t tShift = 0;
   std::int16_t dStart = 1, dEnd = 1;
   std::int16_t wp = 0, mf = 0;  // take wind pressures / contaminants from the WPC file

@@ -1,0 +1,31 @@
+// The example project of the README opens cleanly and is what the writer makes of it.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "PrjFixture.h"
+#include "support/TestSupport.h"
+
+namespace mz::test {
+namespace {
+
+TEST(PrjExample, OfficeProjectOpensAndIsWrittenTheSame) {
+  const char* data = std::getenv("MULZON_TEST_DATA");
+  ASSERT_NE(data, nullptr);
+  std::filesystem::path example =
+      std::filesystem::path(data).parent_path().parent_path() / "examples" / "office.prj";
+  Diagnostics d;
+  auto project = std::make_unique<Project>();
+  ProjectFileInfo info;
+  ASSERT_EQ(readProject(d.reporter, project, info, example), 0)
+      << testing::PrintToString(d.messages());
+  EXPECT_TRUE(d.messages().empty());
+  EXPECT_EQ(project->levels.size(), 2u);
+  EXPECT_EQ(projectText(*project, info), readFile(example));
+  EXPECT_EQ(projectText(*smallProject()), readFile(example));
+}
+
+}  // namespace
+}  // namespace mz::test
