@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "PrjFixture.h"
@@ -12,10 +11,8 @@ namespace mz::test {
 namespace {
 
 TEST(PrjExample, OfficeProjectOpensAndIsWrittenTheSame) {
-  const char* data = std::getenv("MULZON_TEST_DATA");
-  ASSERT_NE(data, nullptr);
   std::filesystem::path example =
-      std::filesystem::path(data).parent_path().parent_path() / "examples" / "office.prj";
+      std::filesystem::path(MULZON_SOURCE_DIR) / "examples" / "office.prj";
   Diagnostics d;
   auto project = std::make_unique<Project>();
   ProjectFileInfo info;
