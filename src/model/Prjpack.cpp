@@ -290,6 +290,7 @@ ControlOrder numberControls(Project& project) {
       if (!numbersNode || item.number <= 0 || renumbered.contains(item.number)) continue;
       order.push_back(item.number);
       renumbered[item.number] = static_cast<std::int32_t>(order.size());
+      // The nodes of a super element's own network, once it has one, follow its super node here.
     }
   });
   forEachLevelTopDown(project, [&](Level& level) {

@@ -118,6 +118,8 @@ void rederiveLinks(CheckContext& context) {
           path->from = zone >= 1 ? project.zones.ref(zone) : Ref<Zone>{};
         else
           placeFromDrawing(project, *path, pathPlacementAt(pad, r, c));
+        for (Ref<AirflowPath> ref : path->implicitPaths)
+          if (AirflowPath* implicit = project.paths.find(ref)) implicit->level = here;
         if (path->level != here) {
           path->level = here;
           reporter.showMessage(1, {"Possible level error for path ", formatInt(number), " fixed"});

@@ -112,14 +112,18 @@ void LevelScan::scanZones() {
 }
 
 void LevelScan::checkPathPosition(int r, int c) {
+  // A damaged file may put an icon on the grid's last column.
+  auto zone = [&](int row, int column) {
+    return pad_.inside(row, column) ? l_.zones.at(row, column) : zonemap::kUnreached;
+  };
   const std::uint8_t w = l_.walls.at(r, c);
   if (w == icon::kWallHorizontal) {
-    if (sameZone(l_.zones.at(r - 1, c), l_.zones.at(r + 1, c)))
+    if (sameZone(zone(r - 1, c), zone(r + 1, c)))
       fail(r, c, "The same zone is on both sides of the wall that the path is on.");
     return;
   }
   if (w == icon::kWallVertical) {
-    if (sameZone(l_.zones.at(r, c - 1), l_.zones.at(r, c + 1)))
+    if (sameZone(zone(r, c - 1), zone(r, c + 1)))
       fail(r, c, "The same zone is on both sides of the wall that a path is on.");
     return;
   }
@@ -298,6 +302,8 @@ CheckResult checkBuilding(CheckContext& context, CheckMode mode) {
   storeCurrent(context);
   Level* start = project.current();
   bool failed = false;
+  // Control checks are prepared here, and the private SketchPads of control super elements
+  // loaded once so that their node numbers are fresh, when the project has control nodes.
 
   for (std::size_t i = 0; i < project.levels.size(); ++i) {
     Level& level = project.levels[i];
@@ -306,15 +312,16 @@ CheckResult checkBuilding(CheckContext& context, CheckMode mode) {
     rederiveLinks(context);
     storeCurrent(context);
   }
-  // The inputs of control nodes are counted here, once the control network exists.
+  // The input links of control nodes and super nodes are counted here.
 
   packProject(project, reporter);
   if (Level* back = start ? start : project.levels.lowest()) showCurrent(context, *back);
 
   if (full) {
     if (!failed && checkConnectivity(context) == CheckResult::Failed) failed = true;
-    // The control network, the one-dimensional zones and the CFD coupling are checked here.
+    // The control network (when nothing failed yet) and the one-dimensional zones follow here.
     if (checkDeposition(context) == CheckResult::Failed) failed = true;
+    // The CFD coupling follows here.
   }
   // With a WPC file in use, the paths are matched against the file here.
 

@@ -23,6 +23,20 @@ class BuildingCheckTest : public CheckFixture {
   }
 };
 
+// Zone 1 opens to ambient through path 1.
+constexpr std::string_view kOpenZone = R"(grid 8 14
+..............
+.+-----+......
+.|Z1...F1.....
+.+-----+......
+)";
+constexpr std::string_view kBoxWithoutZone = R"(grid 8 14
+..............
+.+-----+......
+.|.....|......
+.+-----+......
+)";
+
 // Zone n opens to ambient through path n; zone n + 1 is reached only through the fan path
 // n + 1.
 std::string fanOnly(int n) {
@@ -80,18 +94,8 @@ TEST_F(BuildingCheckTest, AConstantPressureZoneWithoutPathsPasses) {
 }
 
 TEST_F(BuildingCheckTest, AFailedLevelFailsTheBuildingAndTheStartLevelStaysCurrent) {
-  Level& lower = addLevel(R"(grid 8 14
-..............
-.+-----+......
-.|Z1...F1.....
-.+-----+......
-)");
-  addLevel(R"(grid 8 14
-..............
-.+-----+......
-.|.....|......
-.+-----+......
-)");
+  Level& lower = addLevel(kOpenZone);
+  addLevel(kBoxWithoutZone);
   open();
   EXPECT_EQ(checkBuilding(context, CheckMode::Full), CheckResult::Failed);
   EXPECT_THAT(texts(), ElementsAre("At least one zone is not defined on level: <2>"));
@@ -163,13 +167,32 @@ TEST_F(BuildingCheckTest, APathBetweenTwoZonesLosesItsWindSettings) {
   EXPECT_EQ(project.zones.numberOf(path.to), 2);
 }
 
-TEST_F(BuildingCheckTest, RecordsOnAnotherLevelAreMovedWithANotice) {
-  Level& lower = addLevel(R"(grid 8 14
-..............
-.+-----+......
-.|Z1...F1.....
-.+-----+......
+TEST_F(BuildingCheckTest, ImplicitPathsTakeTheirParentsPlace) {
+  SuperAirflowData data;
+  data.subElements.push_back(
+      {ElementList<AirflowElement>::ref(&addAirflowElement("a", 0)), 1.0f, false, false});
+  AirflowElement& super = addAirflowElement("super", kSuperAirflowType);
+  super.typeData = data;
+  addLevel(R"(grid 8 16
+................
+.+-----+-----+..
+.|Z1...F1Z2..|..
+.+-----+-----+..
 )");
+  AirflowPath& parent = *project.paths.at(1);
+  parent.element = ElementList<AirflowElement>::ref(&super);
+  project.setImplicitPaths(parent);
+  open();
+  checkBuilding(context, CheckMode::Renumber);
+  ASSERT_EQ(project.paths.count(), 2);
+  const AirflowPath& implicit = *project.paths.at(2);
+  EXPECT_EQ(project.zones.numberOf(implicit.from), 1);
+  EXPECT_EQ(project.zones.numberOf(implicit.to), 2);
+  EXPECT_EQ(implicit.dir, kDirRight);
+}
+
+TEST_F(BuildingCheckTest, RecordsOnAnotherLevelAreMovedWithANotice) {
+  Level& lower = addLevel(kOpenZone);
   Level& upper = addLevel(R"(grid 8 14
 ..............
 )");
@@ -245,18 +268,8 @@ TEST_F(BuildingCheckTest, WithAWpcFileAnAmbientPathNeedsAnElement) {
 }
 
 TEST_F(BuildingCheckTest, ChoosingAProblemGoesToItsLevelAndCell) {
-  Level& lower = addLevel(R"(grid 8 14
-..............
-.+-----+......
-.|Z1...F1.....
-.+-----+......
-)");
-  Level& upper = addLevel(R"(grid 8 14
-..............
-.+-----+......
-.|.....|......
-.+-----+......
-)");
+  Level& lower = addLevel(kOpenZone);
+  Level& upper = addLevel(kBoxWithoutZone);
   open();
   checkBuilding(context, CheckMode::Full);
   ASSERT_EQ(project.current(), &lower);

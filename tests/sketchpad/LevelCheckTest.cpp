@@ -3,6 +3,8 @@
 
 #include <gmock/gmock.h>
 
+#include <stdexcept>
+
 #include "CheckFixture.h"
 #include "sketchpad/SketchSymbols.h"
 
@@ -15,8 +17,8 @@ using ::testing::UnorderedElementsAreArray;
 
 struct LevelCase {
   const char* name;
-  const char* below;  // the level below, or none
-  const char* level;  // the level checked
+  std::string below;  // the level below, or none when empty
+  std::string level;  // the level checked
   std::vector<std::string> texts;
   CheckResult result;
 };
@@ -25,9 +27,15 @@ constexpr const char* kEmpty = R"(grid 8 14
 ..............
 )";
 
+// A duct from a junction or terminal at (3, 3) with its segment to a terminal at (3, 9).
+std::string ductFrom(int code) {
+  return "grid 8 14\n..............\n@ 3 3 " + std::to_string(code) +
+         " 1\n@ 3 4 145 1\n@ 3 6 155 1\n@ 3 9 162 2\n";
+}
+
 const std::vector<LevelCase> kLevelCases = {
     {"ClosedBoxWithoutZoneIcon",
-     nullptr,
+     {},
      R"(grid 8 14
 ..............
 .+-----+......
@@ -38,7 +46,7 @@ const std::vector<LevelCase> kLevelCases = {
      {"At least one zone is not defined on level: <1>"},
      CheckResult::Failed},
     {"AmbientOnBothSidesOfWallPaths",
-     nullptr,
+     {},
      R"(grid 8 14
 ..............
 .+-----+......
@@ -51,7 +59,7 @@ const std::vector<LevelCase> kLevelCases = {
       "The same zone is on both sides of the wall that a path is on."},
      CheckResult::Failed},
     {"PathInsideAZoneOnTheLowestLevel",
-     nullptr,
+     {},
      R"(grid 8 14
 ..............
 .+-----+......
@@ -96,7 +104,7 @@ const std::vector<LevelCase> kLevelCases = {
      {"The same zone is on both sides of the \"floor\" that the path is on."},
      CheckResult::Failed},
     {"PathOnAWallNode",
-     nullptr,
+     {},
      R"(grid 8 14
 ..............
 .+-----+......
@@ -107,7 +115,7 @@ const std::vector<LevelCase> kLevelCases = {
      {"Path is on a wall corner, tee or cross."},
      CheckResult::Failed},
     {"PointAndSourceInAmbient",
-     nullptr,
+     {},
      R"(grid 8 14
 ..............
 ..I1...S1.....
@@ -116,7 +124,7 @@ const std::vector<LevelCase> kLevelCases = {
       "Contaminant source not permitted in the ambient zone."},
      CheckResult::Failed},
     {"IconsWithoutRecords",
-     nullptr,
+     {},
      R"(grid 8 14
 ..............
 .+-----+......
@@ -131,61 +139,31 @@ const std::vector<LevelCase> kLevelCases = {
      CheckResult::Failed},
     {"JunctionDownWithNothingBelow",
      kEmpty,
-     R"(grid 8 14
-..............
-@ 3 3 160 1
-@ 3 4 145 1
-@ 3 6 155 1
-@ 3 9 162 2
-)",
+     ductFrom(160),
      {"Junction requires an upward junction from the level below."},
      CheckResult::Failed},
     {"JunctionFromBelowWithNothingHere",
-     R"(grid 8 14
-..............
-@ 3 3 159 1
-@ 3 4 145 1
-@ 3 6 155 1
-@ 3 9 162 2
-)",
+     ductFrom(159),
      kEmpty,
      {"Terminal requires a downward junction from the level above."},
      CheckResult::Failed},
     {"JunctionUpOnTheHighestLevel",
-     nullptr,
-     R"(grid 8 14
-..............
-@ 3 3 159 1
-@ 3 4 145 1
-@ 3 6 155 1
-@ 3 9 162 2
-)",
+     {},
+     ductFrom(159),
      {"Junction cannot connect upward from highest level"},
      CheckResult::Failed},
     {"TerminalUpOnTheHighestLevel",
-     nullptr,
-     R"(grid 8 14
-..............
-@ 3 3 163 1
-@ 3 4 145 1
-@ 3 6 155 1
-@ 3 9 162 2
-)",
+     {},
+     ductFrom(163),
      {"A terminal cannot connect upward from highest level"},
      CheckResult::Failed},
     {"JunctionWithOneDuct",
-     nullptr,
-     R"(grid 8 14
-..............
-@ 3 3 158 1
-@ 3 4 145 1
-@ 3 6 155 1
-@ 3 9 162 2
-)",
+     {},
+     ductFrom(158),
      {"Junction must connect to at least two horizontal ducts."},
      CheckResult::Failed},
     {"TerminalWithoutDuct",
-     nullptr,
+     {},
      R"(grid 8 14
 ..............
 @ 3 3 162 1
@@ -193,7 +171,7 @@ const std::vector<LevelCase> kLevelCases = {
      {"Terminal must connect to one horizontal duct."},
      CheckResult::Failed},
     {"DuctWithoutRecords",
-     nullptr,
+     {},
      R"(grid 8 14
 ..............
 @ 3 3 162 0
@@ -203,7 +181,7 @@ const std::vector<LevelCase> kLevelCases = {
      {"Undefined duct terminal.", "Undefined duct segment.", "Undefined duct terminal."},
      CheckResult::Failed},
     {"TwoZoneIconsInOneArea",
-     nullptr,
+     {},
      R"(grid 8 14
 ..............
 .+-----+......
@@ -214,8 +192,20 @@ const std::vector<LevelCase> kLevelCases = {
      {"Zone definition error: the area holds more than one zone icon or its walls are open.",
       "Zone definition error: the area holds more than one zone icon or its walls are open."},
      CheckResult::Failed},
+    {"PathOnTheGridsLastColumn",
+     {},
+     R"(grid 8 9
+.........
+.+------+
+.|Z1....|
+.|......|
+.+------+
+@ 3 8 23 1
+)",
+     {},
+     CheckResult::Passed},
     {"CompleteLevel",
-     nullptr,
+     {},
      R"(grid 8 14
 ..............
 .+-----+......
@@ -227,11 +217,17 @@ const std::vector<LevelCase> kLevelCases = {
      CheckResult::Passed},
 };
 
+const LevelCase& levelCase(std::string_view name) {
+  for (const LevelCase& c : kLevelCases)
+    if (name == c.name) return c;
+  throw std::invalid_argument(std::string(name));
+}
+
 class LevelCheckTest : public CheckFixture, public ::testing::WithParamInterface<LevelCase> {};
 
 TEST_P(LevelCheckTest, ListsTheLevelsProblems) {
   const LevelCase& c = GetParam();
-  if (c.below) addLevel(c.below);
+  if (!c.below.empty()) addLevel(c.below);
   Level& level = addLevel(c.level);
   show(level);
   const CheckResult result = checkLevel(context);
@@ -286,7 +282,7 @@ TEST_F(LevelCheckDetailTest, ZeroVolumesAreListedWithoutFailingTheLevel) {
 }
 
 TEST_F(LevelCheckDetailTest, AZoneConflictIsAlsoReportedAsAnError) {
-  addLevel(kLevelCases[15].level);
+  addLevel(levelCase("TwoZoneIconsInOneArea").level);
   open();
   checkLevel(context);
   EXPECT_THAT(diag.messages(), ElementsAre("Zone definition error(s)"));
@@ -294,7 +290,7 @@ TEST_F(LevelCheckDetailTest, AZoneConflictIsAlsoReportedAsAnError) {
 }
 
 TEST_F(LevelCheckDetailTest, CheckCurrentLevelOnACompleteLevelOnlySaysSo) {
-  addLevel(kLevelCases.back().level);
+  addLevel(levelCase("CompleteLevel").level);
   open();
   EXPECT_EQ(checkCurrentLevelCommand(context), CheckResult::Passed);
   const std::vector<UiEvent> shown = diag.ui.eventsOf(UiEvent::Kind::Message);
@@ -305,7 +301,7 @@ TEST_F(LevelCheckDetailTest, CheckCurrentLevelOnACompleteLevelOnlySaysSo) {
 }
 
 TEST_F(LevelCheckDetailTest, CheckCurrentLevelShowsTheProblemsOfAnIncompleteLevel) {
-  addLevel(kLevelCases[0].level);
+  addLevel(levelCase("ClosedBoxWithoutZoneIcon").level);
   open();
   problems.addProblem({}, 1, 1, "left from before");
   EXPECT_EQ(checkCurrentLevelCommand(context), CheckResult::Failed);
