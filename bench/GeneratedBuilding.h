@@ -3,6 +3,7 @@
 // 10,000 paths, every room opening through its top wall to the room above or to ambient. It
 // checks clean.
 
+#include <string>
 #include <vector>
 
 #include "model/Project.h"
@@ -45,6 +46,9 @@ inline std::vector<LevelItem> rooms(int& zone, int& path) {
 inline void generateBuilding(Project& project) {
   AirflowElement orifice;
   orifice.name = "orifice";
+  orifice.type = 5;
+  orifice.icon = icon::kPathStandard;
+  orifice.typeData = PowerLawData{};
   const Ref<AirflowElement> element =
       ElementList<AirflowElement>::ref(&project.airflowElements.addElement(orifice));
   int zone = 0;
@@ -54,10 +58,18 @@ inline void generateBuilding(Project& project) {
     const int firstZone = zone + 1;
     const int firstPath = path + 1;
     level.items = rooms(zone, path);
-    for (int n = firstZone; n <= zone; ++n) project.putZone(project.newZone(), n);
+    const Ref<Level> ref = Levels::ref(&level);
+    for (int n = firstZone; n <= zone; ++n) {
+      Zone z = project.newZone();
+      z.name = "z" + std::to_string(n);
+      z.level = ref;
+      z.Vol = 27.0f;
+      project.putZone(z, n);
+    }
     for (int n = firstPath; n <= path; ++n) {
       AirflowPath p = project.newPath({});
       p.element = element;
+      p.level = ref;
       project.putPath(p, n);
     }
   }
