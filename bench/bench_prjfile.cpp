@@ -86,8 +86,18 @@ void BM_ReadProject(benchmark::State& state) {
   state.SetComplexityN(static_cast<std::int64_t>(text.size()));
 }
 
-BENCHMARK(BM_WriteProject)->Arg(5)->Arg(10)->Arg(20)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK(BM_ReadProject)->Arg(5)->Arg(10)->Arg(20)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_WriteProject)
+    ->Arg(5)
+    ->Arg(10)
+    ->Arg(20)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadProject)
+    ->Arg(5)
+    ->Arg(10)
+    ->Arg(20)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 }  // namespace
 }  // namespace mz

@@ -35,7 +35,7 @@ class Network {
   ControlSuperElement* super_;
 };
 
-void readNodeData(ReadState& st, ControlNode& node, Network& net, std::vector<std::int32_t>& inputs,
+void readNodeData(ReadState& st, ControlNode& node, std::vector<std::int32_t>& inputs,
                   std::array<std::int32_t, 3>& instance) {
   PrjInput& in = st.in;
   Project& p = st.project;
@@ -124,7 +124,6 @@ void readNodeData(ReadState& st, ControlNode& node, Network& net, std::vector<st
         }
       },
       node.data);
-  (void)net;
 }
 
 }  // namespace
@@ -163,7 +162,7 @@ bool readNodes(ReadState& st, int count, ControlSuperElement* super) {
     if (!in.checkRef(l.in1, 0, count, "Invalid control node number, node ", n) ||
         !in.checkRef(l.in2, 0, count, "Invalid control node number, node ", n))
       return false;
-    readNodeData(st, node, net, l.inputs, l.instance);
+    readNodeData(st, node, l.inputs, l.instance);
     if (in.failed()) return false;
     if (super) {
       node.id = static_cast<RecordId>(n);

@@ -3,8 +3,11 @@
 // its section framing, and the input with its counted checks. Internal to the project file.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "foundation/Formats.h"

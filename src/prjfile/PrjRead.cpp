@@ -128,8 +128,11 @@ bool readSections(ReadState& st) {
   return true;
 }
 
+// Reads the header and the sections; `refused` tells a file refused by its header from one whose
+// sections failed.
 bool readBody(ErrorReporter& r, Project& project, ProjectFileInfo& info, PrjInput& in,
-              std::string_view name) {
+              std::string_view name, bool& refused) {
+  refused = true;
   const std::string current(kPrjVersions[kCurrentPrjVersion]);
   std::string token;
   if (!in.in.readToken(token, ReadMode::NextToken) || token != "MulzonW") {
@@ -145,6 +148,7 @@ bool readBody(ErrorReporter& r, Project& project, ProjectFileInfo& info, PrjInpu
   if (static_cast<unsigned char>(revision) > static_cast<unsigned char>(kPrjRevision))
     r.report(Severity::Warning, {cformat("PRJ file may require revision (%c) of MulzonW %s",
                                          revision, current.c_str())});
+  refused = false;
   r.resetCount();
   info.echoInput = in.s() != 0;
   in.in.setEcho(info.echoInput);
@@ -320,10 +324,11 @@ int readProjectText(ErrorReporter& reporter, std::unique_ptr<Project>& project,
   const std::size_t size = text.size();
   tokens.openText(std::move(text));
   PrjInput in(tokens, reporter, size);
-  bool ok = readBody(reporter, *fresh, read, in, name);
+  bool refused = false;
+  bool ok = readBody(reporter, *fresh, read, in, name, refused);
   tokens.close();
   if (!ok || reporter.errorCount() != 0) {
-    reporter.report(Severity::Error, {"Failed to read project file: \n", name});
+    if (!refused) reporter.report(Severity::Error, {"Failed to read project file: \n", name});
     project = std::make_unique<Project>();
     return 1;
   }
@@ -336,6 +341,7 @@ int readProjectText(ErrorReporter& reporter, std::unique_ptr<Project>& project,
   // The file holds a super element's implicit paths as ordinary paths directly after it.
   fresh->relinkImplicitPaths();
   setPathIcons(*fresh);
+  fresh->relinkImplicitPaths();
   fresh->currentLevel = Levels::ref(fresh->levels.lowest());
   fresh->marks.modified = false;
   fresh->marks.renumberDue = false;

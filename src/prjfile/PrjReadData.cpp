@@ -25,7 +25,7 @@ void setDisplayUnits(Species& s) {
                      std::string(unitTextLabel(family, unit))};
 }
 
-// The common head of an element record: its number line's name and its description.
+// Links a read record into its name-ordered list and its section's number index.
 template <class T>
 T& appendElement(ElementList<T>& list, ReadIndex<T>& index, const T& record) {
   T& added = list.appendSorted(record);

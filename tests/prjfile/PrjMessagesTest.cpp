@@ -199,3 +199,77 @@ TEST(PrjMessages, MissingFileIsReported) {
 
 }  // namespace
 }  // namespace mz::test
+
+namespace mz::test {
+namespace {
+
+TEST(PrjMessages, EachWriteFaultIsReportedAndFailsTheSave) {
+  const struct {
+    const char* message;
+    void (*damage)(Project&);
+  } cases[] = {
+      {"Bad week-schedule: week1", [](Project& p) { p.weekSchedules.first()->days[3] = {}; }},
+      {"nctm mis-match", [](Project& p) { p.species.findElement("H2O")->s = 1; }},
+      {"Invalid zone number, schedule 1",
+       [](Project& p) { p.occupancySchedules.first()->points[1].zone = Ref<Zone>{999}; }},
+      {"Controls out of order", [](Project& p) { p.controls.at(3)->number = 7; }},
+      {"Invalid element type 5",
+       [](Project& p) { p.airflowElements.findElement("af05")->typeData = OrificeData{}; }},
+      {"Invalid element type 36", [](Project& p) { p.controls.at(5)->type = 36; }},
+      {"Unidentified sensor pointer",
+       [](Project& p) { std::get<SensorData>(p.controls.at(1)->data).source = 9; }},
+      {"Invalid zone number, AHS 1", [](Project& p) { p.ahs.first()->returnZone = {}; }},
+      {"Invalid path number, AHS 1", [](Project& p) { p.ahs.first()->exhaustPath = {}; }},
+      {"Invalid level number, zone 1", [](Project& p) { p.zones.at(1)->level = {}; }},
+      {"Invalid schedule number, zone 1",
+       [](Project& p) { p.zones.at(1)->schedule = Ref<WeekSchedule>{999}; }},
+      {"Invalid AHS number, path 4", [](Project& p) { p.paths.at(4)->ahs = {}; }},
+      {"Invalid flow element number, path 1", [](Project& p) { p.paths.at(1)->element = {}; }},
+      {"Invalid duct number, junction 1",
+       [](Project& p) { p.junctions.at(1)->duct = Ref<DuctSegment>{999}; }},
+      {"Invalid duct element number, duct 1", [](Project& p) { p.ducts.at(1)->element = {}; }},
+      {"Invalid junction number, duct 1",
+       [](Project& p) { p.ducts.at(1)->from = Ref<Junction>{999}; }},
+      {"Invalid element number, source 1", [](Project& p) { p.sourceSinks.at(1)->element = {}; }},
+      {"Invalid occupancy-schedule number, exposure 1",
+       [](Project& p) { p.exposures.at(1)->occupancy[2] = Ref<OccupancySchedule>{999}; }},
+      {"Invalid rvals count: 0", [](Project& p) { p.settings.runControl.rvals.clear(); }},
+      {"Invalid file name: \"a!b.wth\"", [](Project& p) { p.settings.files.weather = "a!b.wth"; }},
+      {"More than 10 fan points: 11",
+       [](Project& p) {
+         std::get<FanData>(p.airflowElements.findElement("af22")->typeData).points.resize(11);
+       }},
+  };
+  for (const auto& c : cases) {
+    auto project = fullProject();
+    c.damage(*project);
+    Diagnostics d;
+    std::string text;
+    EXPECT_FALSE(writeProjectText(d.reporter, *project, {}, text)) << c.message;
+    EXPECT_TRUE(shows(d.messages(), c.message))
+        << c.message << "\n got: " << testing::PrintToString(d.messages());
+  }
+}
+
+TEST(PrjMessages, WritingWithoutWpcFileClearsItsTriggerFlag) {
+  auto project = smallProject();
+  project->settings.runControl.outputFlags[kOutputFlags - 1] = 1;
+  projectText(*project);
+  EXPECT_EQ(project->settings.runControl.outputFlags[kOutputFlags - 1], 0);
+}
+
+TEST(PrjMessagesDeathTest, AGapInAComponentTableEndsTheProgram) {
+  auto project = smallProject();
+  project->zones.free(2);
+  project->zones.put(*project->zones.at(3), 3);
+  EXPECT_EXIT(
+      {
+        Diagnostics d;
+        std::string text;
+        writeProjectText(d.reporter, *project, {}, text);
+      },
+      testing::ExitedWithCode(1), "");
+}
+
+}  // namespace
+}  // namespace mz::test
