@@ -338,9 +338,8 @@ int readProjectText(ErrorReporter& reporter, std::unique_ptr<Project>& project,
     project = std::make_unique<Project>();
     return 1;
   }
-  // The file holds a super element's implicit paths as ordinary paths directly after it.
-  fresh->relinkImplicitPaths();
   setPathIcons(*fresh);
+  // The file holds a super element's implicit paths as ordinary paths directly after it.
   fresh->relinkImplicitPaths();
   fresh->currentLevel = Levels::ref(fresh->levels.lowest());
   fresh->marks.modified = false;
