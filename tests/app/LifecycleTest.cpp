@@ -129,6 +129,9 @@ TEST_F(LifeCycle, StartsWithANewUntitledProject) {
   EXPECT_EQ(life.pad().columns(), 66);
   EXPECT_FALSE(life.project().marks.modified);
   EXPECT_EQ(diag.ui.events().back().text, "Col 1, Row 1");
+  // A name that begins with a blank stands for no name.
+  EXPECT_EQ(windowTitle(" house"), "MULZONW3 - (untitled)");
+  EXPECT_EQ(windowTitle("house"), "MULZONW3 - house");
 }
 
 TEST_F(LifeCycle, OpeningTakesTheFileWithItsGridAndRemembersIt) {
