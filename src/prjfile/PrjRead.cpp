@@ -173,8 +173,9 @@ bool readRunControl(ReadState& st) {
   RunControl& rc = s.runControl;
   in.rows = in.s(ReadMode::FirstOfNextLine);
   in.cols = in.s();
-  d.ud = in.s();
-  d.uf = in.s();
+  // Written unsigned, so read unsigned.
+  d.ud = static_cast<std::int16_t>(in.us());
+  d.uf = static_cast<std::int16_t>(in.us());
   d.T = in.f();
   d.uT = in.s();
   d.N = in.f();

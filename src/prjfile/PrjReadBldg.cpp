@@ -249,7 +249,7 @@ bool readJunctions(ReadState& st) {
     RefCheck check{in, n};
     Junction j;
     j.flags = in.us();
-    j.t = in.s();
+    j.t = static_cast<std::int16_t>(in.us());
     std::int32_t zone = in.i(), duct = in.i(), reaction = in.i(), schedule = in.i(),
                  control = in.i(), level = in.i();
     for (float* v : {&j.X, &j.Y, &j.relHt, &j.T0, &j.P0}) *v = in.f();

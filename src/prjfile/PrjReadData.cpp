@@ -258,7 +258,9 @@ bool readFilters(ReadState& st) {
     for (int k = 0; k < *subs && !in.failed(); ++k) {
       FilterSubElement sub;
       sub.relativeLoading = in.f(kNewLine);
-      sub.element = super ? super->subElements[static_cast<std::size_t>(k)] : f.element;
+      // A single entry is the filter element itself, else the k-th sub-element of the super one.
+      sub.element =
+          *subs == 1 || !super ? f.element : super->subElements[static_cast<std::size_t>(k)];
       std::optional<int> m = in.countNext();
       if (!m) return false;
       for (int j = 0; j < *m && !in.failed(); ++j) {

@@ -60,7 +60,8 @@ void writeRunControl(PrjOutput& out, Project& project, const ProjectFileInfo& in
   RunControl& rc = s.runControl;
   out.put("! rows cols ud uf    T   uT     N     wH  u  Ao    a\n");
   out.format("%6d %4d %2u %2u %7.3f %d %7.2f %5.2f %d %5.3f %5.3f\n", info.rows, info.cols,
-             static_cast<unsigned>(d.ud), static_cast<unsigned>(d.uf), double(d.T), d.uT,
+             static_cast<unsigned>(static_cast<std::uint16_t>(d.ud)),
+             static_cast<unsigned>(static_cast<std::uint16_t>(d.uf)), double(d.T), d.uT,
              double(d.N), double(d.wH), d.uwH, double(d.Ao), double(d.a));
   out.put("! Ta       Pb      Ws    Wd    rh  day u..\n");
   writeWeather(out, rc.steady, "steady simulation");

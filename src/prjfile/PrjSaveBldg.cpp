@@ -231,7 +231,7 @@ void writeJunctions(PrjOutput& out, Project& p) {
     check(control, 0, p.controls.count(), "Invalid control node number, junction ");
     check(level, 1, static_cast<long>(p.levels.size()), "Invalid level number, junction ");
     out.format("%4d %2u %1u %3ld %3ld %3ld %3ld %3ld %3ld", n, static_cast<unsigned>(j->flags),
-               static_cast<unsigned>(j->t), shown(zone), shown(duct), shown(reaction),
+               static_cast<unsigned>(static_cast<std::uint16_t>(j->t)), shown(zone), shown(duct), shown(reaction),
                shown(schedule), shown(control), level);
     out.format(" %7.3f %7.3f %7.3f %g %g", double(j->X), double(j->Y), double(j->relHt),
                double(j->T0), double(j->P0));
