@@ -102,6 +102,7 @@ TEST(PrjMessages, EachReadFaultOfAFullFileIsReportedAndFailsTheRead) {
       {"   2    1  -1   3   1   1   1", "   2    1  -1   3   1   1   5",
        "Invalid wind profile number, path 2"},
       {"   2  0 3  -1   0", "   2  0 3  -9   0", "Invalid zone number, junction 2"},
+      {"   2  0 3  -1   0", "   2  0 -3  -1   0", "Bad short unsigned integer: -3"},
       {"   1  0 0   0   1", "   1  0 0   0   5", "Invalid duct number, junction 1"},
       {"2 ! initial junction concentrations:", "3 ! initial junction concentrations:",
        "Junctions*contaminant count mis-match: 3"},
