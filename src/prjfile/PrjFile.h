@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/AtomicFile.h"
 #include "foundation/Heap.h"
 #include "model/Project.h"
 
@@ -29,8 +30,9 @@ struct ProjectFileInfo {
 };
 
 // Reads a project file into a new project. On success `project` is replaced and `info` set, and
-// the file is copied to `backup` when one is given; on failure `project` is a fresh, empty one
-// and `info` is unchanged. Returns 0 on success, 1 on failure.
+// the text read is saved as `backup` when one is given (a backup that cannot be saved is a
+// warning); on failure `project` is a fresh, empty one and `info` is unchanged. Returns 0 on
+// success, 1 on failure.
 int readProject(ErrorReporter& reporter, std::unique_ptr<Project>& project, ProjectFileInfo& info,
                 const std::filesystem::path& path, const std::filesystem::path& backup = {});
 // The same on a file's text held in memory (`name` stands for the path in the messages).
@@ -42,9 +44,12 @@ int readProjectText(ErrorReporter& reporter, std::unique_ptr<Project>& project,
 // the text is then not to be saved.
 bool writeProjectText(ErrorReporter& reporter, Project& project, const ProjectFileInfo& info,
                       std::string& text);
-// Writes the project file; the file on disk is left as it was when an error was counted.
-// Returns 0 on success, 1 on failure.
+// Writes the project file through a fresh file that replaces it only when the whole text was
+// written without a counted error; otherwise the file on disk is left as it was. Returns 0 on
+// success, 1 on failure.
 int writeProject(ErrorReporter& reporter, Project& project, const ProjectFileInfo& info,
                  const std::filesystem::path& path);
+int writeProject(ErrorReporter& reporter, Project& project, const ProjectFileInfo& info,
+                 const std::filesystem::path& path, DiskWriter& disk);
 
 }  // namespace mz

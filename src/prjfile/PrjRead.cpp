@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "foundation/FileOps.h"
+#include "foundation/AtomicFile.h"
 #include "model/Prjpack.h"
 #include "prjfile/PrjFile.h"
 #include "prjfile/PrjSections.h"
@@ -340,6 +340,7 @@ int readProjectText(ErrorReporter& reporter, std::unique_ptr<Project>& project,
     return 1;
   }
   setPathIcons(*fresh);
+  // The file holds a super element's implicit paths as ordinary paths directly after it.
   fresh->relinkImplicitPaths();
   fresh->currentLevel = Levels::ref(fresh->levels.lowest());
   fresh->marks.modified = false;
@@ -359,11 +360,17 @@ int readProject(ErrorReporter& reporter, std::unique_ptr<Project>& project, Proj
   }
   std::ostringstream buffer;
   buffer << file.rdbuf();
-  if (readProjectText(reporter, project, info, std::move(buffer).str(), path.string()) != 0)
+  std::string text = std::move(buffer).str();
+  if (readProjectText(reporter, project, info, backup.empty() ? std::move(text) : text,
+                      path.string()) != 0)
     return 1;
   project->settings.path = path.parent_path().string();
   project->settings.name = path.stem().string();
-  if (!backup.empty() && !copyFile(reporter, path, backup)) return 1;
+  // The project is read: a backup that cannot be made is only a warning.
+  if (!backup.empty()) {
+    SystemDisk disk;
+    replaceFile(reporter, Severity::Warning, disk, backup, text);
+  }
   return 0;
 }
 

@@ -1,8 +1,6 @@
 // The whole-file writer: the header, the run control and the sections in file order.
 
-#include <cstdio>
-#include <memory>
-
+#include "foundation/AtomicFile.h"
 #include "model/Prjpack.h"
 #include "prjfile/PrjFile.h"
 #include "prjfile/PrjSections.h"
@@ -173,6 +171,12 @@ bool writeProjectText(ErrorReporter& reporter, Project& project, const ProjectFi
 
 int writeProject(ErrorReporter& reporter, Project& project, const ProjectFileInfo& info,
                  const std::filesystem::path& path) {
+  SystemDisk disk;
+  return writeProject(reporter, project, info, path, disk);
+}
+
+int writeProject(ErrorReporter& reporter, Project& project, const ProjectFileInfo& info,
+                 const std::filesystem::path& path, DiskWriter& disk) {
   reporter.ui().setStatusText(" Saving project file");
   std::string text;
   bool ok = writeProjectText(reporter, project, info, text);
@@ -181,21 +185,7 @@ int writeProject(ErrorReporter& reporter, Project& project, const ProjectFileInf
     reporter.report(Severity::Error, {"Did not save project file because of errors"});
     return 1;
   }
-  struct Closer {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
-  std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "wb"));
-  if (!file) {
-    reporter.report(Severity::Error, {"Could not open file: ", path.string()});
-    return 1;
-  }
-  bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-  written = std::fflush(file.get()) == 0 && written;
-  written = std::fclose(file.release()) == 0 && written;
-  if (!written) {
-    reporter.report(Severity::Error, {"Could not write file: ", path.string()});
-    return 1;
-  }
+  if (!replaceFile(reporter, Severity::Error, disk, path, text)) return 1;
   project.marks.modified = false;
   return 0;
 }

@@ -20,6 +20,7 @@ namespace {
 using test::TempDir;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
+using ::testing::StartsWith;
 
 struct Outcome {
   int status = -1;
@@ -142,6 +143,99 @@ INSTANTIATE_TEST_SUITE_P(Cases, MulzonUsage,
                                            Usage{{"--yes", "--no", "--version"}, 2},
                                            Usage{{"nosuchcommand"}, 2}, Usage{{"--help"}, 0},
                                            Usage{{"--no", "--version"}, 0}));
+
+// The bundled example in a fresh folder, and the user's folder beside it.
+class MulzonProject : public ::testing::Test {
+ protected:
+  MulzonProject() {
+    std::filesystem::create_directory(dir / "app");
+    test::writeFile(project, example);
+  }
+  Outcome run(std::vector<std::string> args) { return runMulzon(args, dir / "app"); }
+
+  TempDir dir;
+  const std::string example =
+      test::readFile(std::filesystem::path(MULZON_SOURCE_DIR) / "examples" / "office.prj");
+  const std::filesystem::path project = dir / "office.prj";
+};
+
+TEST_F(MulzonProject, TheExampleChecksCleanAndSavesBackTheSame) {
+  const Outcome check = run({"check", project.native()});
+  EXPECT_EQ(check.status, 0) << check.err;
+  EXPECT_EQ(check.out, "");
+  EXPECT_EQ(check.err, "");
+  const Outcome save = run({"save", project.native()});
+  EXPECT_EQ(save.status, 0) << save.err;
+  EXPECT_EQ(test::readFile(project), example);
+  const Outcome copy = run({"save", project.native(), "-o", (dir / "copy.prj").native()});
+  EXPECT_EQ(copy.status, 0) << copy.err;
+  EXPECT_EQ(test::readFile(dir / "copy.prj"), example);
+}
+
+struct ProblemCase {
+  const char* name;
+  const char* item;     // a line of the example's icon data
+  const char* changed;  // what it becomes
+  const char* listed;   // what check prints
+};
+
+class MulzonCheck : public MulzonProject, public ::testing::WithParamInterface<ProblemCase> {};
+
+TEST_P(MulzonCheck, ListsEachProblemAtItsLevelAndCell) {
+  std::string text = example;
+  const std::string item = std::string("\n") + GetParam().item + "\n";
+  const std::size_t at = text.find(item);
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, item.size(), std::string("\n") + GetParam().changed + "\n");
+  test::writeFile(project, text);
+  const Outcome check = run({"check", project.native()});
+  EXPECT_EQ(check.status, 1);
+  EXPECT_EQ(check.out, GetParam().listed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Problems, MulzonCheck,
+    ::testing::Values(
+        ProblemCase{"UndefinedPath", "  23   4   5   5", "  23   4   5   0",
+                    "level 1 row 5 col 4: Undefined airflow path.\n"},
+        ProblemCase{"UndefinedZone", "   5   3   3   2", "   5   3   3  -2",
+                    "level 1 row 2 col 2: At least one zone is not defined on level: Ground\n"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST_F(MulzonProject, ShowPrintsTheDrawingAndTheZoneMapOfALevel) {
+  const Outcome show = run({"show", project.native(), "--level", "2"});
+  EXPECT_EQ(show.status, 0) << show.err;
+  // Rows of the 66 columns wide grid: the drawing, an empty line, the zone map.
+  auto row = [](std::string start) { return "\n" + start + std::string(66 - start.size(), '.'); };
+  EXPECT_THAT(show.out, StartsWith("grid 58 66\n"));
+  EXPECT_THAT(show.out, HasSubstr(row(".|.Z1........F2") + "\n"));
+  EXPECT_THAT(show.out, HasSubstr("\n\n" + row("").substr(1) + row(".#############")));
+  EXPECT_THAT(show.out, HasSubstr(row(".#11111111111#") + "\n"));
+  const Outcome missing = run({"show", project.native(), "--level", "3"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_THAT(missing.err, HasSubstr("has no level 3 (it has 2)"));
+  EXPECT_EQ(run({"show", project.native(), "--level", "0"}).status, 2);
+}
+
+TEST_F(MulzonProject, AProjectThatCannotBeReadOrSavedFails) {
+  const Outcome absent = run({"check", (dir / "none.prj").native()});
+  EXPECT_EQ(absent.status, 1);
+  EXPECT_THAT(absent.err, HasSubstr("ERROR: Could not open file: " + (dir / "none.prj").native()));
+  const Outcome unsaved =
+      run({"save", project.native(), "-o", (dir / "no" / "such" / "folder.prj").native()});
+  EXPECT_EQ(unsaved.status, 1);
+  EXPECT_THAT(unsaved.err, HasSubstr("ERROR: Could not open temporary file: "));
+  EXPECT_EQ(test::readFile(project), example);
+}
+
+TEST_F(MulzonProject, AReadOnlyProjectIsSavedOnlyUnderANewName) {
+  std::filesystem::permissions(project, std::filesystem::perms::owner_read);
+  const Outcome save = run({"save", project.native()});
+  EXPECT_EQ(save.status, 1);
+  EXPECT_THAT(save.err, HasSubstr("give one with -o"));
+  EXPECT_EQ(run({"save", project.native(), "-o", (dir / "copy.prj").native()}).status, 0);
+  EXPECT_EQ(test::readFile(dir / "copy.prj"), example);
+}
 
 }  // namespace
 }  // namespace mz
