@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/build.sh
-example=examples/house.prj
+example=examples/office.prj
 if [ $# -eq 0 ] && [ -f "$example" ]; then
   set -- "$example"
 fi
