@@ -33,9 +33,7 @@ int clampDay(int day) {
   return day < 1 ? 1 : day > kDaysPerYear ? kDaysPerYear : day;
 }
 
-std::string twoDigits(int n) {
-  return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
-}
+std::string twoDigits(int n) { return cformat("%02d", n); }
 
 }  // namespace
 
@@ -154,7 +152,7 @@ std::string formatSignificant(double x, int digits) {
   }
   if (text.starts_with("0.")) text.erase(0, 1);
   if (text.starts_with("-0.")) text.erase(1, 1);
-  if (text.empty() || text == "-" || text == "-0") text = "0";
+  if (text.empty() || text == "-" || text == "-0") return std::string(1, '0');
   return text;
 }
 
