@@ -104,11 +104,10 @@ QString buttonLabel(int id) {
 
 }  // namespace
 
-MainWindow::MainWindow(Session& session, QtUi& ui, Workspace& workspace, ProjectServices services)
-    : session_(session), ui_(ui), workspace_(workspace) {
+MainWindow::MainWindow(Session& session, QtUi& ui, ProjectLife& life)
+    : session_(session), ui_(ui), life_(life) {
   setObjectName("MULZONW3");
-  commands_ = std::make_unique<MainCommands>(session_, workspace_, std::move(services),
-                                             static_cast<WindowPort&>(*this));
+  commands_ = std::make_unique<MainCommands>(session_, life_, static_cast<WindowPort&>(*this));
 
   status_ = new QLabel("Ready");
   level_ = new QLabel;
@@ -116,7 +115,7 @@ MainWindow::MainWindow(Session& session, QtUi& ui, Workspace& workspace, Project
   statusBar()->addWidget(level_, 1);
   ui_.setStatusLabel(status_);
 
-  sketch_ = new SketchPadWidget(*commands_, workspace_);
+  sketch_ = new SketchPadWidget(*commands_);
   sketch_->itemMenuRequested = [this](QPoint where) { showItemMenu(where); };
   horizontal_ = new QScrollBar(Qt::Horizontal);
   vertical_ = new QScrollBar(Qt::Vertical);
@@ -137,7 +136,7 @@ MainWindow::MainWindow(Session& session, QtUi& ui, Workspace& workspace, Project
   buildMenus();
   buildToolbar();
 
-  navigator_ = new NavigatorWindow(*commands_, workspace_, this);
+  navigator_ = new NavigatorWindow(*commands_, this);
   navigator_->focusBack = [this] {
     activateWindow();
     sketch_->setFocus();
@@ -145,7 +144,7 @@ MainWindow::MainWindow(Session& session, QtUi& ui, Workspace& workspace, Project
   problems_ = new ProblemsDialog(*commands_, this);
 
   const WindowSize size =
-      initialWindowSize(session_.cellSize, workspace_.pad().columns(), workspace_.pad().rows());
+      initialWindowSize(session_.cellSize, life_.pad().columns(), life_.pad().rows());
   resize(size.width, size.height);
   sketch_->setFocus();
   projectReplaced();
@@ -294,7 +293,7 @@ void MainWindow::refresh() {
 
 void MainWindow::updateScrollBars() {
   const ViewState& view = commands_->view();
-  const SketchPad& pad = workspace_.pad();
+  const SketchPad& pad = life_.pad();
   updatingScrollBars_ = true;
   horizontal_->setRange(0, std::max(0, pad.columns() - view.visibleColumns));
   horizontal_->setPageStep(std::max(1, view.visibleColumns));
@@ -311,8 +310,19 @@ void MainWindow::repaint() {
   refresh();
 }
 
+void MainWindow::titleChanged() {
+  setWindowTitle(QString::fromStdString(commands_->title()));
+}
+
+void MainWindow::waitCursor(bool on) {
+  if (on)
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QGuiApplication::restoreOverrideCursor();
+}
+
 void MainWindow::projectReplaced() {
-  setProjectTitle(QString::fromStdString(workspace_.displayName()));
+  titleChanged();
   sketch_->updateGeometry();
   commands_->setViewport(sketch_->width(), sketch_->height());
   if (navigator_) navigator_->refresh();
@@ -336,9 +346,17 @@ std::optional<int> MainWindow::chooseLevel(const std::vector<std::string>& names
 
 void MainWindow::showProblems() {
   problems_->refresh();
-  placeBeside(*problems_);
+  if (!problems_->isVisible()) placeBeside(*problems_);
   problems_->show();
   problems_->raise();
+}
+
+void MainWindow::refreshProblems() {
+  problems_->refresh();
+}
+
+void MainWindow::hideProblems() {
+  problems_->hide();
 }
 
 void MainWindow::showNavigator(bool shown) {
@@ -378,10 +396,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
 }
 
-void MainWindow::setProjectTitle(const QString& projectName) {
-  setWindowTitle("MULZONW3 - " + (projectName.isEmpty() ? QString("(untitled)") : projectName));
-}
-
 void MainWindow::showAtStart() {
   if (session_.config.maximizeAtStart == 1) {
     showMaximized();
@@ -395,8 +409,8 @@ void MainWindow::showAtStart() {
 void MainWindow::sizeToGrid() {
   GridFit fit;
   fit.cellSize = session_.cellSize;
-  fit.columns = workspace_.pad().columns();
-  fit.rows = workspace_.pad().rows();
+  fit.columns = life_.pad().columns();
+  fit.rows = life_.pad().rows();
   fit.menuBarHeight =
       QMainWindow::menuBar()->sizeHint().height() + (toolbar_ ? toolbar_->sizeHint().height() : 0);
   const QRect frame = frameGeometry();

@@ -11,8 +11,8 @@
 #include <map>
 #include <memory>
 
+#include "app/Prjinout.h"
 #include "app/WndProc.h"
-#include "app/Workspace.h"
 
 namespace mz {
 
@@ -24,11 +24,9 @@ class ProblemsDialog;
 
 class MainWindow final : public QMainWindow, private WindowPort {
  public:
-  MainWindow(Session& session, QtUi& ui, Workspace& workspace, ProjectServices services = {});
+  MainWindow(Session& session, QtUi& ui, ProjectLife& life);
   ~MainWindow() override;
 
-  // "MULZONW3 - " with the project name, or "(untitled)" without one.
-  void setProjectTitle(const QString& projectName);
   // Shows the window maximized when the configuration asks for it, otherwise sized to the grid.
   void showAtStart();
   // Resizes the window to the SketchPad grid within its screen's work area.
@@ -54,9 +52,13 @@ class MainWindow final : public QMainWindow, private WindowPort {
  private:
   void repaint() override;
   void projectReplaced() override;
+  void titleChanged() override;
+  void waitCursor(bool on) override;
   void closeWindow() override;
   std::optional<int> chooseLevel(const std::vector<std::string>& names, int current) override;
   void showProblems() override;
+  void refreshProblems() override;
+  void hideProblems() override;
   void showNavigator(bool shown) override;
   void showAbout() override;
 
@@ -71,7 +73,7 @@ class MainWindow final : public QMainWindow, private WindowPort {
 
   Session& session_;
   QtUi& ui_;
-  Workspace& workspace_;
+  ProjectLife& life_;
   std::unique_ptr<MainCommands> commands_;
   QLabel* status_ = nullptr;
   QLabel* level_ = nullptr;

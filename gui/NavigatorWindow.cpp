@@ -7,7 +7,6 @@
 
 #include "SketchPadWidget.h"
 #include "app/WndProc.h"
-#include "app/Workspace.h"
 
 namespace mz {
 
@@ -15,13 +14,13 @@ class NavigatorWindow::Picture final : public QWidget {
  public:
   explicit Picture(NavigatorWindow& owner) : owner_(owner) {}
   QSize sizeHint() const override {
-    const SketchPad& pad = owner_.workspace_.pad();
+    const SketchPad& pad = owner_.commands_.pad();
     return {pad.columns(), pad.rows()};
   }
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    const SketchPad& pad = owner_.workspace_.pad();
+    const SketchPad& pad = owner_.commands_.pad();
     RenderScene scene = owner_.commands_.scene();
     scene.cellSize = 1;
     scene.cursor.reset();
@@ -48,8 +47,8 @@ class NavigatorWindow::Picture final : public QWidget {
   NavigatorWindow& owner_;
 };
 
-NavigatorWindow::NavigatorWindow(MainCommands& commands, Workspace& workspace, QWidget* parent)
-    : QDialog(parent, Qt::Tool), commands_(commands), workspace_(workspace) {
+NavigatorWindow::NavigatorWindow(MainCommands& commands, QWidget* parent)
+    : QDialog(parent, Qt::Tool), commands_(commands) {
   setObjectName("SketchNavigator");
   setWindowTitle("Sketch Navigator");
   picture_ = new Picture(*this);
@@ -63,7 +62,7 @@ NavigatorWindow::NavigatorWindow(MainCommands& commands, Workspace& workspace, Q
 }
 
 QPoint NavigatorWindow::cellAt(QPoint p) const {
-  const SketchPad& pad = workspace_.pad();
+  const SketchPad& pad = commands_.pad();
   return {std::clamp(p.x(), 1, std::max(1, pad.columns() - 2)),
           std::clamp(p.y(), 1, std::max(1, pad.rows() - 2))};
 }

@@ -8,11 +8,10 @@
 namespace mz {
 
 class MainCommands;
-class Workspace;
 
 class NavigatorWindow final : public QDialog {
  public:
-  NavigatorWindow(MainCommands& commands, Workspace& workspace, QWidget* parent);
+  NavigatorWindow(MainCommands& commands, QWidget* parent);
   // The cell a click at a point of the picture names, within the editable area.
   QPoint cellAt(QPoint picturePoint) const;
   void refresh();
@@ -22,7 +21,6 @@ class NavigatorWindow final : public QDialog {
  private:
   class Picture;
   MainCommands& commands_;
-  Workspace& workspace_;
   QScrollArea* scroll_ = nullptr;
   Picture* picture_ = nullptr;
 };

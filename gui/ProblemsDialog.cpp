@@ -26,8 +26,10 @@ ProblemsDialog::ProblemsDialog(MainCommands& commands, QWidget* parent)
   layout->addLayout(buttons);
   resize(420, 300);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
-  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) commands_.goToProblem(static_cast<std::size_t>(row));
+  connect(rerun_, &QPushButton::clicked, this, [this] { commands_.rerunBuildingCheck(); });
+  connect(run_, &QPushButton::clicked, this, [this] { commands_.runSimulationFromProblems(); });
+  connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    commands_.goToProblem(static_cast<std::size_t>(list_->row(item)));
   });
   refresh();
 }
@@ -35,17 +37,15 @@ ProblemsDialog::ProblemsDialog(MainCommands& commands, QWidget* parent)
 void ProblemsDialog::refresh() {
   const QSignalBlocker quiet(list_);
   list_->clear();
-  for (const LocatedProblem& p : commands_.problems())
-    list_->addItem(QString::fromStdString(p.text));
-  // The building check and the simulation are commands of their own, not yet in the program.
-  rerun_->setEnabled(false);
-  run_->setEnabled(commands_.problems().empty() &&
-                   commands_.commandState(cmd::kRunSimulation).enabled);
+  for (const std::string& text : commands_.problemsWindow().rows())
+    list_->addItem(QString::fromStdString(text));
+  run_->setEnabled(commands_.runSimulationEnabled());
 }
 
 void ProblemsDialog::done(int result) {
-  commands_.clearHighlight();
   QDialog::done(result);
+  // Closing by the window frame or Escape ends the window as "Close" does.
+  if (commands_.problemsWindow().isOpen()) commands_.closeProblems();
 }
 
 }  // namespace mz

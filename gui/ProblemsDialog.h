@@ -1,5 +1,5 @@
 #pragma once
-// "Building Check Problems": the located problems of the last check, newest first; a click on
+// "Building Check Problems": the rows of the commands' problems window, newest first; a click on
 // one takes the SketchPad to its level and cell.
 
 #include <QDialog>
@@ -13,7 +13,7 @@ class MainCommands;
 class ProblemsDialog final : public QDialog {
  public:
   ProblemsDialog(MainCommands& commands, QWidget* parent);
-  // Fills the list from the commands' problems.
+  // Fills the list and sets the buttons from the problems window.
   void refresh();
   QListWidget* list() const { return list_; }
   QPushButton* rerunButton() const { return rerun_; }

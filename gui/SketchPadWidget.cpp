@@ -28,8 +28,8 @@ QImage indexedImage(const PixelBuffer& buffer) {
   return image;
 }
 
-SketchPadWidget::SketchPadWidget(MainCommands& commands, Workspace& workspace, QWidget* parent)
-    : QWidget(parent), commands_(commands), workspace_(workspace) {
+SketchPadWidget::SketchPadWidget(MainCommands& commands, QWidget* parent)
+    : QWidget(parent), commands_(commands) {
   setObjectName("SketchPadWindow");
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
@@ -38,7 +38,7 @@ SketchPadWidget::SketchPadWidget(MainCommands& commands, Workspace& workspace, Q
 
 QSize SketchPadWidget::sizeHint() const {
   const int s = commands_.cellSize();
-  return {s * workspace_.pad().columns(), s * workspace_.pad().rows()};
+  return {s * commands_.pad().columns(), s * commands_.pad().rows()};
 }
 
 CellPos SketchPadWidget::cellAt(QPoint point) const {
@@ -54,7 +54,7 @@ void SketchPadWidget::paintEvent(QPaintEvent*) {
   const int columns = width() / s + 1;
   const RenderScene scene = commands_.scene();
   const PixelBuffer buffer =
-      renderView(workspace_.pad(), scene, commands_.view().origin, rows, columns);
+      renderView(commands_.pad(), scene, commands_.view().origin, rows, columns);
   QPainter painter(this);
   const QColor background = qtColourTable()[scene.palette.background];
   painter.fillRect(rect(), background);

@@ -11,7 +11,6 @@
 namespace mz {
 
 class MainCommands;
-class Workspace;
 
 // The colour table as Qt colours, for pictures of colour-table indexes.
 QList<QRgb> qtColourTable();
@@ -20,7 +19,7 @@ QImage indexedImage(const PixelBuffer& buffer);
 
 class SketchPadWidget final : public QWidget {
  public:
-  SketchPadWidget(MainCommands& commands, Workspace& workspace, QWidget* parent = nullptr);
+  SketchPadWidget(MainCommands& commands, QWidget* parent = nullptr);
 
   // The grid at the current cell size: the size the window is fitted to.
   QSize sizeHint() const override;
@@ -40,7 +39,6 @@ class SketchPadWidget final : public QWidget {
 
  private:
   MainCommands& commands_;
-  Workspace& workspace_;
 };
 
 }  // namespace mz

@@ -9,9 +9,8 @@
 #include "QtUi.h"
 #include "app/Environment.h"
 #include "app/Mulzon.h"
-#include "app/ProjectFiles.h"
+#include "app/Prjinout.h"
 #include "app/Session.h"
-#include "app/Workspace.h"
 
 int main(int argc, char** argv) {
   mz::blockCloseSignals();
@@ -25,9 +24,8 @@ int main(int argc, char** argv) {
 
   int code = 0;
   {
-    mz::Workspace workspace(session.reporter, mz::drawingColoursOf(session.config));
-    mz::MainWindow window(session, ui, workspace,
-                          mz::projectFileServices(session.files.projectBackup));
+    mz::ProjectLife life(session);
+    mz::MainWindow window(session, ui, life);
     mz::CloseSignals closeSignals(window);
     // QApplication has taken out its own options; the rest of the command line names the
     // project, blanks included.
@@ -37,6 +35,7 @@ int main(int argc, char** argv) {
       window.commands().openProjectFile(mz::projectFromCommandLine(session, project).projectPath);
     window.showAtStart();
     code = app.exec();
+    life.releaseProject();
   }
   mz::shutDown(session);
   return code;

@@ -18,6 +18,18 @@ namespace {
 
 inline constexpr const char* kTitleProgram = "MULZONW3";
 
+// The colour marks of the layers take the configuration's drawing colours.
+DrawingColours drawingColoursOf(const Configuration& config) {
+  const Palette& p = config.drawingColours;
+  DrawingColours c;
+  c.background = p[PaletteRole::Background];
+  c.drawLine = p[PaletteRole::DrawLine];
+  c.error = p[PaletteRole::Errors];
+  c.foreground = p[PaletteRole::Foreground];
+  c.undefined = p[PaletteRole::Undefined];
+  return c;
+}
+
 // A file the program may read but not write back: no write permission at all, or none for us.
 bool readOnly(const fs::path& path) {
   std::error_code ec;
@@ -39,18 +51,16 @@ std::string windowTitle(std::string_view name) {
   return cformat("%s - %s", kTitleProgram, shown.c_str());
 }
 
-ProjectLife::ProjectLife(Session& session, DrawingColours colours)
-    : ProjectLife(session, nullptr, colours) {}
+ProjectLife::ProjectLife(Session& session) : ProjectLife(session, nullptr) {}
 
-ProjectLife::ProjectLife(Session& session, DiskWriter& disk, DrawingColours colours)
-    : ProjectLife(session, &disk, colours) {}
+ProjectLife::ProjectLife(Session& session, DiskWriter& disk) : ProjectLife(session, &disk) {}
 
-ProjectLife::ProjectLife(Session& session, DiskWriter* disk, DrawingColours colours)
+ProjectLife::ProjectLife(Session& session, DiskWriter* disk)
     : session_(session),
       ownDisk_(disk ? std::unique_ptr<DiskWriter>()
                     : std::unique_ptr<DiskWriter>(std::make_unique<SystemDisk>())),
       disk_(disk ? *disk : *ownDisk_),
-      pad_(session.reporter, colours) {
+      pad_(session.reporter, drawingColoursOf(session.config)) {
   auto project = std::make_unique<Project>();
   ProjectDefaults& d = project->settings.defaults;
   d.ud = session.config.defaultUnitSystem;
@@ -85,6 +95,7 @@ void ProjectLife::bind(std::unique_ptr<Project> project) {
     host->zoneDialogFn = host_->zoneDialogFn;
   }
   host_ = std::move(host);
+  walls_.emplace(pad_, *host_);
   context_.emplace(CheckContext{*project_, pad_, problems_, problemsView_});
 }
 
@@ -219,7 +230,15 @@ bool ProjectLife::writeTo(const std::string& path, bool renumber) {
   } else {
     storeCurrentLevel();
   }
+  Level* current = project_->current();
+  const std::vector<LevelItem> stored = current ? current->items : std::vector<LevelItem>{};
   ok = ok && writeProject(reporter, *project_, info_, path, disk_) == 0;
+  // The writer's icon check may have repaired items; the layers show what was written.
+  if (current && pad_.allocated() && current->items != stored) {
+    const CellPos cursor = pad_.cursor();
+    showLevel(pad_, project_->levels, *current);
+    pad_.setCursor(cursor.row, cursor.column);
+  }
   if (ok)
     project_->marks = {};
   else
@@ -279,9 +298,24 @@ CheckResult ProjectLife::checkBuilding(CheckMode mode) {
 bool ProjectLife::goToLevel(Level& level) {
   Level* current = project_->current();
   if (current == &level) return true;
+  if (walls_->drawing()) walls_->cancel();
   project_->currentLevel = Levels::ref(&level);
   if (!current) return showLevel(pad_, project_->levels, level);
   return changeLevel(pad_, project_->levels, *current, level);
+}
+
+Level& ProjectLife::insertBlankLevel(bool above) {
+  if (walls_->drawing()) walls_->cancel();
+  Level& from = *project_->current();
+  storeLevel(pad_, from);
+  Levels& levels = project_->levels;
+  Level* below = above ? &from : levels.below(from);
+  Level& added = below ? project_->addLevel(below, from.delHt) : project_->addLevel(nullptr);
+  for (std::size_t i = 1; i < levels.size(); ++i)
+    levels[i].refHt = levels[i - 1].refHt + levels[i - 1].delHt;
+  project_->currentLevel = Levels::ref(&added);
+  showLevel(pad_, levels, added);
+  return added;
 }
 
 void ProjectLife::releaseProject() {

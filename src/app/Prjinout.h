@@ -16,6 +16,7 @@
 #include "sketchpad/Levelw.h"
 #include "sketchpad/SketchLayers.h"
 #include "sketchpad/SketchProject.h"
+#include "sketchpad/Walldraw.h"
 
 namespace mz {
 
@@ -44,12 +45,13 @@ std::string windowTitle(std::string_view name);
 
 class ProjectLife {
  public:
-  // Starts with a new project on a SketchPad of 66 columns by 58 rows. The defaults of new data
-  // (unit system, flow unit, temperature) come from the session's configuration; a project read
-  // later replaces them, and new projects keep them.
-  explicit ProjectLife(Session& session, DrawingColours colours = {});
+  // Starts with a new project on a SketchPad of 66 columns by 58 rows, drawn in the
+  // configuration's colours. The defaults of new data (unit system, flow unit, temperature) come
+  // from the session's configuration; a project read later replaces them, and new projects keep
+  // them.
+  explicit ProjectLife(Session& session);
   // The same with the file operations of saves given (tests make them fail).
-  ProjectLife(Session& session, DiskWriter& disk, DrawingColours colours = {});
+  ProjectLife(Session& session, DiskWriter& disk);
   ProjectLife(const ProjectLife&) = delete;
   ProjectLife& operator=(const ProjectLife&) = delete;
   ~ProjectLife();
@@ -60,6 +62,10 @@ class ProjectLife {
   const SketchPad& pad() const { return pad_; }
   // The editing rules' host; its dialog bindings stay when the project is replaced.
   ProjectSketchHost& host() { return *host_; }
+  const ProjectSketchHost& host() const { return *host_; }
+  // The wall and box tool on the SketchPad; bound to the project in memory like the host.
+  WallDrawing& walls() { return *walls_; }
+  const WallDrawing& walls() const { return *walls_; }
   ProblemList& problems() { return problems_; }
   const ProblemList& problems() const { return problems_; }
   // Bound to the project in memory: valid until the project is replaced.
@@ -108,13 +114,16 @@ class ProjectLife {
   CheckResult checkBuilding(CheckMode mode);
   // Makes a level current, storing the one in the layers first. False when an item was refused.
   bool goToLevel(Level& level);
+  // A new empty level directly above or below the current one with the current level's height
+  // (below the lowest: 3 m at 0 m); it becomes current and the levels above are stacked on it.
+  Level& insertBlankLevel(bool above);
 
   // The end of the run: the project data and the SketchPad layers are released; the project is
   // empty until the next new or open.
   void releaseProject();
 
  private:
-  ProjectLife(Session& session, DiskWriter* disk, DrawingColours colours);
+  ProjectLife(Session& session, DiskWriter* disk);
   // Makes `project` the one in memory, the host's dialog bindings kept.
   void bind(std::unique_ptr<Project> project);
   // Takes a project and shows its lowest level on a grid of the given size. False when the
@@ -132,6 +141,7 @@ class ProjectLife {
   std::unique_ptr<Project> project_;
   SketchPad pad_;
   std::unique_ptr<ProjectSketchHost> host_;
+  std::optional<WallDrawing> walls_;
   ProblemList problems_;
   ProblemsView* problemsView_ = nullptr;
   std::optional<CheckContext> context_;

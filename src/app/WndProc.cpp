@@ -116,9 +116,16 @@ int scrollStep(int visible, int extent) {
   return std::max(1, static_cast<int>(std::trunc(step)));
 }
 
-MainCommands::MainCommands(Session& session, Workspace& workspace, ProjectServices services,
-                           WindowPort& window)
-    : session_(session), workspace_(workspace), services_(std::move(services)), window_(window) {}
+MainCommands::MainCommands(Session& session, ProjectLife& life, WindowPort& window)
+    : session_(session), life_(life), window_(window) {
+  life_.setWindow(this);
+  life_.setProblemsView(this);
+}
+
+MainCommands::~MainCommands() {
+  life_.setWindow(nullptr);
+  life_.setProblemsView(nullptr);
+}
 
 int MainCommands::cellSize() const {
   return session_.cellSize;
@@ -126,13 +133,13 @@ int MainCommands::cellSize() const {
 
 bool MainCommands::drawingWalls() const {
   return (view_.tool == DrawTool::Walls || view_.tool == DrawTool::Boxes) &&
-         workspace_.walls().drawing();
+         life_.walls().drawing();
 }
 
 // ---- enabling ----
 
 bool MainCommands::deletable() const {
-  const SketchPad& pad = workspace_.pad();
+  const SketchPad& pad = life_.pad();
   const CellPos at = pad.cursor();
   const LevelLayers& l = pad.current();
   return l.walls.at(at.row, at.column) != 0 ||
@@ -141,24 +148,27 @@ bool MainCommands::deletable() const {
 
 CommandState MainCommands::commandState(int id) const {
   id = commandOfAlias(id);
-  const Project& project = workspace_.project();
+  const Project& project = life_.project();
   const Level* current = project.levels.find(project.currentLevel);
   const bool normalMode = normal();
   auto on = [](bool enabled, bool checked = false) { return CommandState{enabled, checked}; };
   if (id >= cmd::kFirstRecent && id <= cmd::kLastRecent)
-    return on(static_cast<bool>(services_.read) &&
-              static_cast<std::size_t>(id - cmd::kFirstRecent) < session_.recent.size());
+    return on(static_cast<std::size_t>(id - cmd::kFirstRecent) < session_.recent.size());
   if (const auto tool = toolOf(id)) {
     const bool built = *tool == DrawTool::Walls || *tool == DrawTool::Boxes;
     return on(built && normalMode, view_.tool == *tool);
   }
   if (iconOf(id)) {
     if (id == cmd::kIconAnnotation)
-      return on(normalMode && static_cast<bool>(workspace_.host().annotationDialogFn));
+      return on(normalMode && static_cast<bool>(life_.host().annotationDialogFn));
     return on(normalMode);
   }
   switch (id) {
     case cmd::kNewProject:
+    case cmd::kOpenProject:
+    case cmd::kSaveProject:
+    case cmd::kSaveProjectAs:
+    case cmd::kCheckLevel:
     case cmd::kExit:
     case cmd::kSaveBitmap:
     case cmd::kAbout:
@@ -166,11 +176,6 @@ CommandState MainCommands::commandState(int id) const {
     case cmd::kTopLevel:
     case cmd::kBottomLevel:
       return on(true);
-    case cmd::kOpenProject:
-      return on(static_cast<bool>(services_.read));
-    case cmd::kSaveProject:
-    case cmd::kSaveProjectAs:
-      return on(static_cast<bool>(services_.write));
     case cmd::kDelete:
       return on(normalMode && deletable());
     case cmd::kInsertLevelAbove:
@@ -208,8 +213,6 @@ CommandState MainCommands::commandState(int id) const {
       return on(current && current != &project.levels[project.levels.size() - 1]);
     case cmd::kLevelBelow:
       return on(current && current != &project.levels[0]);
-    case cmd::kCheckLevel:
-      return on(static_cast<bool>(services_.checkLevel));
     case cmd::kNoRecent:
       return on(false);
     default:
@@ -266,7 +269,8 @@ CommandState MainCommands::buttonState(const ToolButton& button) const {
 bool MainCommands::dispatchCommand(int id) {
   id = commandOfAlias(id);
   if (id >= cmd::kFirstRecent && id <= cmd::kLastRecent) {
-    if (commandState(id).enabled) openRecent(id - cmd::kFirstRecent);
+    if (commandState(id).enabled)
+      life_.openRecentProject(static_cast<std::size_t>(id - cmd::kFirstRecent));
     return true;
   }
   if (!findMenuCommand(id) && id != cmd::kNoRecent) return false;
@@ -284,19 +288,21 @@ bool MainCommands::dispatchCommand(int id) {
     placeIcon(id);
     return true;
   }
-  Project& project = workspace_.project();
+  Project& project = life_.project();
   switch (id) {
     case cmd::kNewProject:
-      newProject();
+      life_.newProject();
       break;
     case cmd::kOpenProject:
-      openProject();
+      life_.openProject();
       break;
     case cmd::kSaveProject:
-      saveProject();
+      switchToolOff();
+      life_.saveProject();
       break;
     case cmd::kSaveProjectAs:
-      saveProjectAs();
+      switchToolOff();
+      life_.saveProjectAs();
       break;
     case cmd::kExit:
       window_.closeWindow();
@@ -351,10 +357,11 @@ bool MainCommands::dispatchCommand(int id) {
     case cmd::kInsertLevelAbove:
     case cmd::kInsertLevelBelow:
       switchToolOff();
-      workspace_.insertBlankLevel(id == cmd::kInsertLevelAbove);
+      life_.insertBlankLevel(id == cmd::kInsertLevelAbove);
       break;
     case cmd::kCheckLevel:
-      checkCurrentLevel();
+      switchToolOff();
+      checkCurrentLevelCommand(life_.checkContext());
       break;
     case cmd::kAbout:
       window_.showAbout();
@@ -372,11 +379,11 @@ void MainCommands::switchToolOff() {
   switch (view_.tool) {
     case DrawTool::Walls:
     case DrawTool::Boxes:
-      if (workspace_.walls().drawing()) workspace_.walls().cancel();
+      if (life_.walls().drawing()) life_.walls().cancel();
       break;
     case DrawTool::DeleteByBox:
     case DrawTool::DeleteByRegion:
-      workspace_.pad().selection().fill(0);
+      life_.pad().selection().fill(0);
       break;
     default:
       break;
@@ -389,32 +396,32 @@ void MainCommands::toggleTool(DrawTool tool) {
   switchToolOff();
   if (wasOn) return;
   view_.tool = tool;
-  if (tool == DrawTool::Walls) workspace_.walls().setMode(WallMode::Walls);
-  if (tool == DrawTool::Boxes) workspace_.walls().setMode(WallMode::Boxes);
+  if (tool == DrawTool::Walls) life_.walls().setMode(WallMode::Walls);
+  if (tool == DrawTool::Boxes) life_.walls().setMode(WallMode::Boxes);
 }
 
 void MainCommands::placeIcon(int command) {
   if (view_.tool != DrawTool::None) switchToolOff();
-  mz::placeIcon(workspace_.pad(), workspace_.host(), *iconOf(command));
+  mz::placeIcon(life_.pad(), life_.host(), *iconOf(command));
   window_.repaint();
 }
 
 void MainCommands::deleteAtCursor() {
-  SketchPad& pad = workspace_.pad();
+  SketchPad& pad = life_.pad();
   const CellPos at = pad.cursor();
   if (hasFlag(pad.current().sketch.at(at.row, at.column), flag::kZoneType))
-    deleteZoneIcon(pad, workspace_.host(), true);
-  else if (!deleteWallAtCursor(pad, workspace_.host(), true))
+    deleteZoneIcon(pad, life_.host(), true);
+  else if (!deleteWallAtCursor(pad, life_.host(), true))
     session_.ui.beep();
 }
 
 // ---- cursor and view ----
 
 bool MainCommands::moveCursor(int direction, int count) {
-  SketchPad& pad = workspace_.pad();
+  SketchPad& pad = life_.pad();
   if (count < 1) return false;
   if (drawingWalls()) {
-    if (!workspace_.walls().step(direction, count / 2)) return false;
+    if (!life_.walls().step(direction, count / 2)) return false;
   } else {
     const CellPos at = pad.cursor();
     const int row = at.row + dir::rowStep(direction) * count;
@@ -429,7 +436,7 @@ bool MainCommands::moveCursor(int direction, int count) {
 }
 
 void MainCommands::ctrlMove(int direction) {
-  SketchPad& pad = workspace_.pad();
+  SketchPad& pad = life_.pad();
   const CellPos at = pad.cursor();
   const LevelLayers& l = pad.current();
   for (int n = 1;; ++n) {
@@ -457,12 +464,12 @@ void MainCommands::key(SketchKey key, bool shift, bool ctrl) {
   switch (key) {
     case SketchKey::Enter:
       if (tool)
-        leftClick(workspace_.pad().cursor());
+        leftClick(life_.pad().cursor());
       else
-        doubleClick(workspace_.pad().cursor());
+        doubleClick(life_.pad().cursor());
       return;
     case SketchKey::Escape:
-      if (tool) rightClick(workspace_.pad().cursor());
+      if (tool) rightClick(life_.pad().cursor());
       return;
     default:
       break;
@@ -482,10 +489,10 @@ void MainCommands::key(SketchKey key, bool shift, bool ctrl) {
 }
 
 void MainCommands::leftClick(CellPos cell) {
-  SketchPad& pad = workspace_.pad();
+  SketchPad& pad = life_.pad();
   if (!pad.inside(cell.row, cell.column)) return;
   if (normal() && (view_.tool == DrawTool::Walls || view_.tool == DrawTool::Boxes)) {
-    WallDrawing& walls = workspace_.walls();
+    WallDrawing& walls = life_.walls();
     if (!walls.drawing()) {
       pad.setCursor(cell.row, cell.column);
       walls.start();
@@ -502,10 +509,10 @@ void MainCommands::leftClick(CellPos cell) {
 }
 
 void MainCommands::mouseMove(CellPos cell) {
-  if (!drawingWalls() || !workspace_.pad().inside(cell.row, cell.column)) return;
-  const CellPos before = workspace_.pad().cursor();
-  workspace_.walls().moveToward(cell);
-  if (workspace_.pad().cursor() == before) return;
+  if (!drawingWalls() || !life_.pad().inside(cell.row, cell.column)) return;
+  const CellPos before = life_.pad().cursor();
+  life_.walls().moveToward(cell);
+  if (life_.pad().cursor() == before) return;
   showCursorCell();
   ensureCursorVisible();
   window_.repaint();
@@ -514,7 +521,7 @@ void MainCommands::mouseMove(CellPos cell) {
 void MainCommands::doubleClick(CellPos cell) {
   // Items open their data dialogs; none of those dialogs is part of the program yet, so a
   // double click only moves the cursor.
-  SketchPad& pad = workspace_.pad();
+  SketchPad& pad = life_.pad();
   if (!pad.inside(cell.row, cell.column)) return;
   pad.setCursor(cell.row, cell.column);
   showCursorCell();
@@ -523,35 +530,34 @@ void MainCommands::doubleClick(CellPos cell) {
 
 bool MainCommands::rightClick(CellPos cell) {
   if (view_.tool != DrawTool::None) {
-    if ((view_.tool == DrawTool::Walls || view_.tool == DrawTool::Boxes) &&
-        workspace_.walls().drawing())
-      workspace_.walls().escape();
+    if ((view_.tool == DrawTool::Walls || view_.tool == DrawTool::Boxes) && life_.walls().drawing())
+      life_.walls().escape();
     else
       switchToolOff();
     window_.repaint();
     return false;
   }
-  if (!normal() || !workspace_.pad().inside(cell.row, cell.column)) return false;
-  workspace_.pad().setCursor(cell.row, cell.column);
+  if (!normal() || !life_.pad().inside(cell.row, cell.column)) return false;
+  life_.pad().setCursor(cell.row, cell.column);
   showCursorCell();
   window_.repaint();
   return true;
 }
 
 void MainCommands::showCursorCell() {
-  const CellPos at = workspace_.pad().cursor();
+  const CellPos at = life_.pad().cursor();
   session_.ui.setStatusText(cformat("Col %d, Row %d", at.column, at.row));
 }
 
 void MainCommands::clampOrigin() {
-  const SketchPad& pad = workspace_.pad();
+  const SketchPad& pad = life_.pad();
   view_.origin.row = std::clamp(view_.origin.row, 0, std::max(0, pad.rows() - view_.visibleRows));
   view_.origin.column =
       std::clamp(view_.origin.column, 0, std::max(0, pad.columns() - view_.visibleColumns));
 }
 
 void MainCommands::ensureCursorVisible() {
-  const SketchPad& pad = workspace_.pad();
+  const SketchPad& pad = life_.pad();
   const CellPos at = pad.cursor();
   view_.origin.row = scrolledOrigin(view_.origin.row, at.row, view_.visibleRows, pad.rows());
   view_.origin.column =
@@ -580,7 +586,7 @@ void MainCommands::setViewport(int width, int height) {
 }
 
 void MainCommands::goToCell(CellPos cell) {
-  SketchPad& pad = workspace_.pad();
+  SketchPad& pad = life_.pad();
   pad.setCursor(cell.row, cell.column);
   showCursorCell();
   ensureCursorVisible();
@@ -599,17 +605,17 @@ void MainCommands::moveToLevel(Level* level) {
     session_.ui.beep();
     return;
   }
-  if (level != workspace_.currentLevel()) workspace_.showLevel(*level);
+  if (level != life_.project().current()) life_.goToLevel(*level);
   window_.repaint();
 }
 
 void MainCommands::goToLevelFromList() {
-  Levels& levels = workspace_.project().levels;
+  Levels& levels = life_.project().levels;
   std::vector<std::string> names;
   int current = 0;
   for (std::size_t i = 0; i < levels.size(); ++i) {
     names.push_back(levels[i].name);
-    if (&levels[i] == workspace_.currentLevel()) current = static_cast<int>(i);
+    if (&levels[i] == life_.project().current()) current = static_cast<int>(i);
   }
   const std::optional<int> chosen = window_.chooseLevel(names, current);
   if (chosen && *chosen >= 0 && static_cast<std::size_t>(*chosen) < levels.size())
@@ -617,7 +623,7 @@ void MainCommands::goToLevelFromList() {
 }
 
 std::string MainCommands::levelText() const {
-  const Project& project = workspace_.project();
+  const Project& project = life_.project();
   const Level* level = project.levels.find(project.currentLevel);
   if (!level) return {};
   return cformat(" Level %s: %d of %d", level->name.c_str(), level->number,
@@ -625,7 +631,7 @@ std::string MainCommands::levelText() const {
 }
 
 std::string MainCommands::title() const {
-  return "MULZONW3 - " + workspace_.displayName();
+  return life_.title();
 }
 
 RenderScene MainCommands::scene() const {
@@ -645,7 +651,7 @@ RenderScene MainCommands::scene() const {
   scene.colourDucts = session_.config.colourDucts != 0;
   scene.showLinks = view_.showLinks;
   scene.showSubLevel = view_.showSubLevel;
-  const Project& project = workspace_.project();
+  const Project& project = life_.project();
   if (scene.colourZones) {
     scene.zoneColours.assign(static_cast<std::size_t>(project.zones.count()) + 1, -1);
     for (int n = 1; n <= project.zones.count(); ++n)
@@ -663,30 +669,61 @@ RenderScene MainCommands::scene() const {
         scene.junctionColours[static_cast<std::size_t>(n)] = j->colour;
   }
   const Level* level = project.levels.find(project.currentLevel);
-  if (view_.highlight && level && level->number == view_.highlightLevel)
+  if (view_.highlight && level && Levels::ref(level) == view_.highlightLevel)
     scene.highlight = view_.highlight;
-  scene.cursor = workspace_.pad().cursor();
+  scene.cursor = life_.pad().cursor();
   return scene;
 }
 
 // ---- problems ----
 
-void MainCommands::setProblems(std::vector<LocatedProblem> problems) {
-  problems_ = std::move(problems);
+void MainCommands::showProblems(const ProblemList& problems) {
+  problemsWindow_.showProblems(problems);
+  window_.showProblems();
 }
 
-void MainCommands::goToProblem(std::size_t index) {
-  if (index >= problems_.size()) return;
-  const LocatedProblem problem = problems_[index];
-  Level* level = workspace_.project().levels.byNumber(problem.level);
-  if (!level || !workspace_.pad().editable(problem.row, problem.column)) {
+void MainCommands::refreshProblems(const ProblemList& problems) {
+  problemsWindow_.refreshProblems(problems);
+  if (problemsWindow_.isOpen()) window_.refreshProblems();
+}
+
+void MainCommands::goToProblem(std::size_t row) {
+  if (row >= problemsWindow_.rows().size()) return;
+  const Problem& problem = life_.problems()[row];
+  const Level* level = life_.project().levels.find(problem.level);
+  if (!level || !life_.pad().editable(problem.row, problem.column)) {
     session_.reporter.report(Severity::Error, {"Bad Highlight Cell"});
     return;
   }
-  moveToLevel(level);
+  switchToolOff();
+  if (!problemsWindow_.choose(life_.checkContext(), row)) return;
   view_.highlight = CellPos{problem.row, problem.column};
   view_.highlightLevel = problem.level;
-  goToCell({problem.row, problem.column});
+  ensureCursorVisible();
+  window_.repaint();
+}
+
+void MainCommands::rerunBuildingCheck() {
+  switchToolOff();
+  problemsWindow_.rerun(life_.checkContext());
+  window_.refreshProblems();
+  window_.repaint();
+}
+
+bool MainCommands::runSimulationEnabled() const {
+  return problemsWindow_.runSimulationEnabled() && commandState(cmd::kRunSimulation).enabled;
+}
+
+void MainCommands::runSimulationFromProblems() {
+  if (!runSimulationEnabled()) return;
+  closeProblems();
+  dispatchCommand(cmd::kRunSimulation);
+}
+
+void MainCommands::closeProblems() {
+  problemsWindow_.close();
+  window_.hideProblems();
+  clearHighlight();
 }
 
 void MainCommands::clearHighlight() {
@@ -694,157 +731,46 @@ void MainCommands::clearHighlight() {
   window_.repaint();
 }
 
-void MainCommands::checkCurrentLevel() {
-  workspace_.storeCurrentLevel();
-  problems_ = services_.checkLevel(workspace_.project(), workspace_.pad());
-  if (problems_.empty())
-    session_.reporter.showMessage(0, {"Level data is complete"});
-  else
-    window_.showProblems();
-}
+// ---- the project life cycle ----
 
-// ---- files ----
-
-bool MainCommands::askSaveChanges() {
-  const ChangeMarks& marks = workspace_.project().marks;
-  if (!marks.modified && !marks.renumberDue) return true;
-  const Answer answer = session_.reporter.askYesNoCancel(
-      cformat("Save changes to current project file: %s ?", workspace_.displayName().c_str()));
-  if (answer == Answer::Cancel) return false;
-  if (answer == Answer::Yes) return saveProject();
-  return true;
+void MainCommands::leavingProject() {
+  switchToolOff();
 }
 
 void MainCommands::projectReplaced() {
-  switchToolOff();
   view_.mode = ViewMode::Normal;
   view_.origin = {0, 0};
   view_.highlight.reset();
-  problems_.clear();
+  // Control links are shown for a project that has a control network.
+  view_.showLinks = life_.project().controls.count() > 0;
+  problemsWindow_.refreshProblems(life_.problems());
   updateToolbar(1, 1, 1, 1, 1);
   showCursorCell();
   window_.projectReplaced();
   window_.repaint();
 }
 
-void MainCommands::newProject() {
-  if (!askSaveChanges()) return;
-  workspace_.replace(std::make_unique<Project>(), GridSize{});
-  workspace_.setPath({});
-  projectReplaced();
+void MainCommands::titleChanged(std::string_view) {
+  window_.titleChanged();
 }
 
-void MainCommands::openProject() {
-  if (!askSaveChanges()) return;
-  FileRequest request{"Open Project", {kProjectFilter}, {}, "prj"};
-  if (!workspace_.path().empty())
-    request.initialPath = std::filesystem::path(workspace_.path()).parent_path().string();
-  const std::optional<std::string> chosen = session_.ui.chooseOpenFile(request);
-  if (!chosen) return;
-  if (!std::filesystem::exists(*chosen)) {
-    session_.reporter.showMessage(2, {"Could not find file: ", *chosen});
-    return;
-  }
-  openProjectFile(*chosen);
+void MainCommands::waitCursor(bool on) {
+  window_.waitCursor(on);
 }
 
 bool MainCommands::openProjectFile(const std::string& path) {
-  if (!services_.read) return false;
-  session_.ui.setStatusText("Reading Project");
-  std::unique_ptr<Project> read;
-  GridSize grid;
-  bool converted = false;
-  const bool ok = services_.read(session_.reporter, path, read, grid, converted);
-  if (!ok || !read) {
-    workspace_.replace(std::make_unique<Project>(), GridSize{});
-    workspace_.setPath({});
-    projectReplaced();
-    return false;
-  }
-  workspace_.replace(std::move(read), grid);
-  std::error_code ec;
-  const auto perms = std::filesystem::status(path, ec).permissions();
-  const bool readOnly =
-      !ec && (perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
-  if (converted || readOnly) {
-    workspace_.setPath({});
-    workspace_.project().marks.modified = true;
-  } else {
-    workspace_.setPath(path);
-    workspace_.project().marks = {};
-  }
-  session_.recent.remember(path);
-  view_.showLinks = false;
-  projectReplaced();
-  return true;
-}
-
-bool MainCommands::writeTo(const std::string& path) {
-  workspace_.storeCurrentLevel();
-  Level* level = workspace_.currentLevel();
-  const std::vector<LevelItem> stored = level->items;
-  bool ok = !services_.renumber || services_.renumber(workspace_.project(), workspace_.pad());
-  ok = ok && services_.write(session_.reporter, workspace_.project(), workspace_.grid(), path);
-  // The writer's icon check may have repaired items; the layers show what was saved.
-  if (level->items != stored) {
-    const CellPos at = workspace_.pad().cursor();
-    mz::showLevel(workspace_.pad(), workspace_.project().levels, *level);
-    workspace_.pad().setCursor(at.row, at.column);
-  }
-  if (ok) workspace_.project().marks = {};
-  showCursorCell();
-  return ok;
-}
-
-bool MainCommands::saveProject() {
-  if (!services_.write) return false;
-  if (workspace_.path().empty()) return saveProjectAs();
-  const bool ok = writeTo(workspace_.path());
-  window_.repaint();
-  return ok;
-}
-
-bool MainCommands::saveProjectAs() {
-  if (!services_.write) return false;
-  std::string proposal = workspace_.project().settings.name;
-  if (!proposal.empty()) {
-    proposal += ".prj";
-    if (!workspace_.project().settings.path.empty())
-      proposal = (std::filesystem::path(workspace_.project().settings.path) / proposal).string();
-  }
-  const std::optional<std::string> chosen =
-      session_.ui.chooseSaveFile({"Save Project As", {kProjectFilter}, proposal, "prj"});
-  if (!chosen) return false;
-  const std::string previous = workspace_.path();
-  workspace_.setPath(*chosen);
-  const bool ok = writeTo(*chosen);
-  if (!ok)
-    workspace_.setPath(previous);
-  else
-    session_.recent.remember(*chosen);
-  window_.projectReplaced();
-  window_.repaint();
-  return ok;
-}
-
-void MainCommands::openRecent(int slot) {
-  if (static_cast<std::size_t>(slot) >= session_.recent.size()) return;
-  if (!askSaveChanges()) return;
-  const std::string path = session_.recent.paths()[static_cast<std::size_t>(slot)];
-  session_.reporter.logText(cformat("Recent Project: %s\n", path.c_str()));
-  session_.recent.remove(static_cast<std::size_t>(slot));
-  openProjectFile(path);
+  return life_.openProjectFile(path);
 }
 
 bool MainCommands::closeRequested() {
-  if (drawingWalls()) workspace_.walls().cancel();
-  return askSaveChanges();
+  switchToolOff();
+  return life_.askSaveChanges();
 }
 
 void MainCommands::saveBitmap() {
   UiPort& ui = session_.ui;
   ui.setStatusText("Creating Bitmap");
-  const SketchPad& pad = workspace_.pad();
+  const SketchPad& pad = life_.pad();
   const std::uint64_t s = static_cast<std::uint64_t>(std::max(1, session_.cellSize));
   const std::uint64_t pixels =
       s * s * static_cast<std::uint64_t>(pad.rows()) * static_cast<std::uint64_t>(pad.columns());

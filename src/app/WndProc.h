@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "app/Commands.h"
-#include "app/Workspace.h"
+#include "app/Prjinout.h"
+#include "sketchpad/CheckWindow.h"
 #include "sketchpad/Output.h"
 
 namespace mz {
@@ -30,9 +31,9 @@ struct ViewState {
   bool showLinks = false;
   bool showSubLevel = false;
   bool navigator = false;
-  // The cell a problem or find window moved to, with its level's number.
+  // The cell a problem or find window moved to, with its level.
   std::optional<CellPos> highlight;
-  int highlightLevel = 0;
+  Ref<Level> highlightLevel;
   // Toolbar groups as last set by updateToolbar.
   bool fileGroup = true;
   bool editGroup = true;
@@ -59,6 +60,9 @@ class WindowPort {
   virtual void repaint() {}
   // A new project (title, grid size, level text).
   virtual void projectReplaced() {}
+  // The project's name changed (a save under another name); the title follows.
+  virtual void titleChanged() {}
+  virtual void waitCursor(bool on) { (void)on; }
   virtual void closeWindow() {}
   // The list of level names, lowest first; the chosen index or nothing.
   virtual std::optional<int> chooseLevel(const std::vector<std::string>& names, int current) {
@@ -66,15 +70,23 @@ class WindowPort {
     (void)current;
     return std::nullopt;
   }
+  // The "Building Check Problems" window opens (or comes to the front) with the rows of the
+  // commands' problems window; refreshProblems only brings an open window's rows up to date.
   virtual void showProblems() {}
+  virtual void refreshProblems() {}
+  virtual void hideProblems() {}
   virtual void showNavigator(bool shown) { (void)shown; }
   virtual void showAbout() {}
 };
 
-class MainCommands {
+// The window's side of the project life cycle and of the checks: it binds itself to the life
+// cycle for as long as it exists.
+class MainCommands final : private ProjectWindow, private ProblemsView {
  public:
-  MainCommands(Session& session, Workspace& workspace, ProjectServices services,
-               WindowPort& window);
+  MainCommands(Session& session, ProjectLife& life, WindowPort& window);
+  MainCommands(const MainCommands&) = delete;
+  MainCommands& operator=(const MainCommands&) = delete;
+  ~MainCommands() override;
 
   // Routes a command number (toolbar numbers included); false for a number it does not know,
   // which the window hands to its default handling.
@@ -108,14 +120,18 @@ class MainCommands {
 
   // The close of the main window: asks to save; false when the user cancelled.
   bool closeRequested();
-  // Opens a project file without a dialog (the command line, recent projects).
+  // Opens a project file without a dialog (the command line).
   bool openProjectFile(const std::string& path);
 
-  // The problems of the last check, newest first, and the move to one of them.
-  const std::vector<LocatedProblem>& problems() const { return problems_; }
-  void setProblems(std::vector<LocatedProblem> problems);
-  void goToProblem(std::size_t index);
-  // Removes the highlighted cell (a problem or find window was closed).
+  // The "Building Check Problems" window: its rows and button rules, a click on a row (its
+  // level and cell, highlighted), "Rerun Building Check", "Run Simulation" and "Close".
+  const ProblemsWindow& problemsWindow() const { return problemsWindow_; }
+  void goToProblem(std::size_t row);
+  void rerunBuildingCheck();
+  bool runSimulationEnabled() const;
+  void runSimulationFromProblems();
+  void closeProblems();
+  // Removes the highlighted cell (a problem or find window was closed) and repaints.
   void clearHighlight();
 
   const ViewState& view() const { return view_; }
@@ -125,6 +141,7 @@ class MainCommands {
   // What the renderer needs: colours, switches, the cursor and the highlighted cell.
   RenderScene scene() const;
   int cellSize() const;
+  const SketchPad& pad() const { return life_.pad(); }
 
  private:
   bool normal() const { return view_.mode == ViewMode::Normal; }
@@ -142,23 +159,22 @@ class MainCommands {
   void ensureCursorVisible();
   void clampOrigin();
 
-  bool askSaveChanges();
-  void newProject();
-  void openProject();
-  bool saveProject();
-  bool saveProjectAs();
-  bool writeTo(const std::string& path);
-  void openRecent(int slot);
   void saveBitmap();
-  void checkCurrentLevel();
-  void projectReplaced();
+
+  // The life cycle's calls.
+  void leavingProject() override;
+  void projectReplaced() override;
+  void titleChanged(std::string_view title) override;
+  void waitCursor(bool on) override;
+  // The checks' calls.
+  void showProblems(const ProblemList& problems) override;
+  void refreshProblems(const ProblemList& problems) override;
 
   Session& session_;
-  Workspace& workspace_;
-  ProjectServices services_;
+  ProjectLife& life_;
   WindowPort& window_;
   ViewState view_;
-  std::vector<LocatedProblem> problems_;
+  ProblemsWindow problemsWindow_;
 };
 
 }  // namespace mz

@@ -13,80 +13,48 @@
 #include "sketchpad/SketchStore.h"
 #include "sketchpad/SketchSymbols.h"
 #include "sketchpad/SketchText.h"
+#include "support/FaultyDisk.h"
 #include "support/TestSupport.h"
 
 namespace mz {
 namespace {
 
-// Project files kept in memory: the levels' names and items and the grid.
-struct FakeFiles {
-  struct Stored {
-    std::vector<Level> levels;
-    GridSize grid;
-  };
-  std::map<std::string, Stored> files;
-  bool failWrites = false;
-
-  ProjectServices services() {
-    ProjectServices s;
-    s.read = [this](ErrorReporter& r, const std::filesystem::path& path,
-                    std::unique_ptr<Project>& project, GridSize& grid, bool&) {
-      const auto it = files.find(path.string());
-      if (it == files.end()) {
-        r.report(Severity::Error, {"Could not open project file: ", path.string()});
-        return false;
-      }
-      project = std::make_unique<Project>();
-      for (const Level& l : it->second.levels) project->levels.append(l);
-      project->levels.numberLevels();
-      grid = it->second.grid;
-      return true;
-    };
-    s.write = [this](ErrorReporter& r, Project& project, const GridSize& grid,
-                     const std::filesystem::path& path) {
-      if (failWrites) {
-        r.report(Severity::Error, {"Could not write: ", path.string()});
-        return false;
-      }
-      Stored stored{{}, grid};
-      for (std::size_t i = 0; i < project.levels.size(); ++i)
-        stored.levels.push_back(project.levels[i]);
-      files[path.string()] = stored;
-      return true;
-    };
-    return s;
-  }
-};
-
 struct RecordingWindow : WindowPort {
   int repaints = 0;
   int replaced = 0;
+  int titles = 0;
   int closes = 0;
   int problemsShown = 0;
+  int problemsHidden = 0;
   std::optional<int> levelChoice;
   void repaint() override { ++repaints; }
   void projectReplaced() override { ++replaced; }
+  void titleChanged() override { ++titles; }
   void closeWindow() override { ++closes; }
   void showProblems() override { ++problemsShown; }
+  void hideProblems() override { ++problemsHidden; }
   std::optional<int> chooseLevel(const std::vector<std::string>&, int) override {
     return levelChoice;
   }
 };
 
 struct CommandsFixture : ::testing::Test {
+  test::TempDir dir;
   ScriptedUi ui;
   Session session{ui};
-  Workspace workspace{session.reporter, {}};
-  FakeFiles files;
+  test::FaultyDisk disk;
+  ProjectLife life{session, disk};
   RecordingWindow window;
   std::unique_ptr<MainCommands> commands;
 
-  void SetUp() override { make(files.services()); }
-  void make(ProjectServices services) {
-    commands = std::make_unique<MainCommands>(session, workspace, std::move(services), window);
+  void SetUp() override {
+    session.startDirectory = dir.path();
+    commands = std::make_unique<MainCommands>(session, life, window);
     commands->setViewport(66 * 8, 58 * 8);
   }
-  SketchPad& pad() { return workspace.pad(); }
+  SketchPad& pad() { return life.pad(); }
+  Level* currentLevel() { return life.project().current(); }
+  std::string file(const char* name) { return (dir / name).string(); }
   CellPos cursor() { return pad().cursor(); }
   void run(std::initializer_list<int> ids) {
     for (const int id : ids) EXPECT_TRUE(commands->dispatchCommand(id)) << id;
@@ -158,23 +126,12 @@ TEST_F(CommandsFixture, EnablingOfANewProject) {
       {cmd::kDelete, false},     {cmd::kResultsMode, false}, {cmd::kFind, false},
       {cmd::kDrawDucts, false},  {cmd::kCut, false},         {cmd::kIconAnnotation, false},
       {cmd::kLargerIcons, true}, {cmd::kSmallerIcons, true}, {cmd::kFirstRecent, false},
-      {cmd::kNoRecent, false},   {cmd::kCheckLevel, false},  {4018, false},
+      {cmd::kNoRecent, false},   {cmd::kCheckLevel, true},   {4018, false},
   };
   for (const auto& c : cases) EXPECT_EQ(enabled(c.id), c.enabled) << c.id;
   EXPECT_TRUE(checked(cmd::kNormalMode));
   EXPECT_EQ(commands->levelText(), " Level <1>: 1 of 1");
   EXPECT_EQ(commands->title(), "MULZONW3 - (untitled)");
-}
-
-TEST_F(CommandsFixture, FileCommandsNeedTheProjectFileServices) {
-  make({});
-  EXPECT_FALSE(enabled(cmd::kOpenProject));
-  EXPECT_FALSE(enabled(cmd::kSaveProject));
-  session.recent.remember("/tmp/a.prj");
-  EXPECT_FALSE(enabled(cmd::kFirstRecent));
-  make(files.services());
-  EXPECT_TRUE(enabled(cmd::kFirstRecent));
-  EXPECT_FALSE(enabled(cmd::kFirstRecent + 1));
 }
 
 TEST_F(CommandsFixture, ResultsModeWithoutResultsStaysNormalAndBeeps) {
@@ -209,7 +166,7 @@ TEST_F(CommandsFixture, ToolsToggleAndSwitchEachOtherOff) {
   run({9});  // the toolbar's Draw Boxes
   EXPECT_EQ(commands->view().tool, DrawTool::Boxes);
   EXPECT_FALSE(pad().anyMarked());
-  EXPECT_FALSE(workspace.walls().drawing());
+  EXPECT_FALSE(life.walls().drawing());
 }
 
 TEST_F(CommandsFixture, EscapeCancelsTheDrawingFirstAndThenTheTool) {
@@ -217,7 +174,7 @@ TEST_F(CommandsFixture, EscapeCancelsTheDrawingFirstAndThenTheTool) {
   keys(SketchKey::Enter);
   keys(SketchKey::Down);
   keys(SketchKey::Escape);
-  EXPECT_FALSE(workspace.walls().drawing());
+  EXPECT_FALSE(life.walls().drawing());
   EXPECT_FALSE(pad().anyMarked());
   EXPECT_EQ(commands->view().tool, DrawTool::Boxes);
   keys(SketchKey::Escape);
@@ -326,12 +283,12 @@ TEST_F(CommandsFixture, IconKeysPlaceAndRefuse) {
   pad().setCursor(3, 5);
   run({cmd::kIconFlowPath});
   EXPECT_EQ(pad().current().sketch.at(3, 5), icon::kPath);
-  EXPECT_TRUE(workspace.project().marks.modified);
+  EXPECT_TRUE(life.project().marks.modified);
 }
 
 TEST_F(CommandsFixture, LevelsChangeKeepingTheDrawingAndTheCursor) {
-  workspace.project().addLevel(workspace.currentLevel());
-  workspace.project().currentLevel = Levels::ref(workspace.project().levels.lowest());
+  life.project().addLevel(currentLevel());
+  life.project().currentLevel = Levels::ref(life.project().levels.lowest());
   drawBox();
   pad().setCursor(5, 6);
   EXPECT_TRUE(enabled(cmd::kLevelAbove));
@@ -352,17 +309,17 @@ TEST_F(CommandsFixture, LevelsChangeKeepingTheDrawingAndTheCursor) {
 }
 
 TEST_F(CommandsFixture, BlankLevelsGoAboveOrBelowAndTheLevelsStackOnThem) {
-  workspace.currentLevel()->delHt = 4.0f;
+  currentLevel()->delHt = 4.0f;
   drawBox();
   run({cmd::kInsertLevelAbove});
   EXPECT_EQ(commands->levelText(), " Level <2>: 2 of 2");
   EXPECT_EQ(pad().current().walls.at(3, 3), 0);
   EXPECT_EQ(pad().sub().walls.at(3, 3), 14);
-  EXPECT_FLOAT_EQ(workspace.currentLevel()->refHt, 4.0f);
-  EXPECT_FLOAT_EQ(workspace.currentLevel()->delHt, 4.0f);
+  EXPECT_FLOAT_EQ(currentLevel()->refHt, 4.0f);
+  EXPECT_FLOAT_EQ(currentLevel()->delHt, 4.0f);
   run({cmd::kLevelBelow, cmd::kInsertLevelBelow});  // below the lowest: 0 m, 3 m
   EXPECT_EQ(commands->levelText(), " Level <3>: 1 of 3");
-  const Levels& levels = workspace.project().levels;
+  const Levels& levels = life.project().levels;
   EXPECT_FLOAT_EQ(levels[1].refHt, 3.0f);
   EXPECT_FLOAT_EQ(levels[2].refHt, 7.0f);
   run({cmd::kLevelAbove});
@@ -387,20 +344,27 @@ TEST_F(CommandsFixture, SaveAsksForANameWhenUntitledAndReopeningShowsTheSameDraw
   pad().setCursor(5, 5);
   run({cmd::kIconZone});
   const std::string drawing = printLevel(pad(), SketchCopy::Current);
-  ui.answerFile("/p/house.prj");
+  ui.answerFile(file("house.prj"));
   run({cmd::kSaveProject});
-  ASSERT_EQ(files.files.count("/p/house.prj"), 1u);
-  EXPECT_EQ(commands->title(), "MULZONW3 - house.prj");
-  EXPECT_FALSE(workspace.project().marks.modified);
-  EXPECT_EQ(session.recent.paths().back(), "/p/house.prj");
+  EXPECT_TRUE(std::filesystem::exists(dir / "house.prj"));
+  EXPECT_EQ(commands->title(), "MULZONW3 - house");
+  EXPECT_GE(window.titles, 1);
+  EXPECT_FALSE(life.project().marks.modified);
+  EXPECT_EQ(session.recent.paths().back(), file("house.prj"));
+  const int replaced = window.replaced;
   run({cmd::kNewProject});  // unmodified: no question
-  EXPECT_EQ(printLevel(pad(), SketchCopy::Current),
-            printLevel(Workspace(session.reporter, {}).pad(), SketchCopy::Current));
+  EXPECT_EQ(window.replaced, replaced + 1);
+  EXPECT_EQ(pad().current().walls.at(3, 3), 0);
   EXPECT_EQ(commands->title(), "MULZONW3 - (untitled)");
-  EXPECT_TRUE(commands->openProjectFile("/p/house.prj"));
+  // Open goes through the chooser, and the project comes back as it was drawn.
+  ui.answerFile(file("house.prj"));
+  run({cmd::kOpenProject});
+  EXPECT_EQ(life.path(), file("house.prj"));
   EXPECT_EQ(printLevel(pad(), SketchCopy::Current), drawing);
   EXPECT_EQ(cursor(), (CellPos{1, 1}));
+  EXPECT_EQ(commands->view().origin, (CellPos{0, 0}));
   EXPECT_TRUE(ui.eventsOf(UiEvent::Kind::YesNoCancel).empty());
+  EXPECT_EQ(session.reporter.errorCount(), 0);
 }
 
 TEST_F(CommandsFixture, CancelAtTheSaveQuestionLeavesEverythingAsItWas) {
@@ -411,7 +375,7 @@ TEST_F(CommandsFixture, CancelAtTheSaveQuestionLeavesEverythingAsItWas) {
   ASSERT_EQ(questions.size(), 1u);
   EXPECT_EQ(questions[0].text, "Save changes to current project file: (untitled) ?");
   EXPECT_EQ(pad().current().walls.at(3, 3), 14);
-  EXPECT_TRUE(workspace.project().marks.modified);
+  EXPECT_TRUE(life.project().marks.modified);
   // Exit asks the same; No lets the window close.
   ui.answer(Answer::No);
   run({cmd::kExit});
@@ -422,32 +386,33 @@ TEST_F(CommandsFixture, CancelAtTheSaveQuestionLeavesEverythingAsItWas) {
 }
 
 TEST_F(CommandsFixture, FailedSaveAsKeepsTheOldNameAndTheModification) {
-  files.files["/p/old.prj"] = {};
-  ASSERT_TRUE(commands->openProjectFile("/p/old.prj"));
+  ASSERT_TRUE(life.saveProjectTo(file("old.prj")));
   drawBox();
-  files.failWrites = true;
-  ui.answerFile("/p/new.prj");
+  disk.fail(test::DiskStep::Write);
+  ui.answerFile(file("new.prj"));
   run({cmd::kSaveProjectAs});
-  EXPECT_EQ(workspace.path(), "/p/old.prj");
-  EXPECT_EQ(commands->title(), "MULZONW3 - old.prj");
-  EXPECT_TRUE(workspace.project().marks.modified);
-  EXPECT_EQ(session.reporter.errorCount(), 1);
+  EXPECT_EQ(life.path(), file("old.prj"));
+  EXPECT_EQ(commands->title(), "MULZONW3 - old");
+  EXPECT_TRUE(life.project().marks.modified);
+  EXPECT_FALSE(std::filesystem::exists(dir / "new.prj"));
+  EXPECT_GE(session.reporter.errorCount(), 1);
 }
 
 TEST_F(CommandsFixture, RecentProjectOpensItsSlotAndAFailedOneStaysRemoved) {
-  files.files["/p/a.prj"] = {};
-  session.recent.remember("/p/missing.prj");
-  session.recent.remember("/p/a.prj");
+  ASSERT_TRUE(life.saveProjectTo(file("a.prj")));
+  session.recent.remember(file("missing.prj"));
+  session.recent.remember(file("a.prj"));
+  EXPECT_TRUE(enabled(cmd::kFirstRecent + 1));
+  EXPECT_FALSE(enabled(cmd::kFirstRecent + 2));
   run({cmd::kFirstRecent + 1});
-  EXPECT_EQ(workspace.path(), "/p/a.prj");
-  EXPECT_EQ(session.recent.paths(), (std::vector<std::string>{"/p/missing.prj", "/p/a.prj"}));
+  EXPECT_EQ(life.path(), file("a.prj"));
+  EXPECT_EQ(session.recent.paths(), (std::vector<std::string>{file("missing.prj"), file("a.prj")}));
   run({cmd::kFirstRecent});
-  EXPECT_EQ(workspace.path(), "");
-  EXPECT_EQ(session.recent.paths(), (std::vector<std::string>{"/p/a.prj"}));
+  EXPECT_EQ(life.path(), "");
+  EXPECT_EQ(session.recent.paths(), (std::vector<std::string>{file("a.prj")}));
 }
 
 TEST_F(CommandsFixture, BitmapExportAsksWithTheSizeAndWritesTheWholeGrid) {
-  test::TempDir dir;
   session.cellSize = 16;
   drawBox();
   ui.answer(Answer::No);
@@ -481,37 +446,57 @@ TEST_F(CommandsFixture, BitmapExportAsksWithTheSizeAndWritesTheWholeGrid) {
 }
 
 TEST_F(CommandsFixture, AProblemTakesTheSketchPadToItsLevelAndCell) {
-  workspace.project().addLevel(workspace.currentLevel());
-  workspace.project().currentLevel = Levels::ref(workspace.project().levels.lowest());
-  commands->setProblems({{2, 7, 9, "Path is not above a sublevel."}, {1, 0, 4, "bad"}});
+  Level& lower = *currentLevel();
+  Level& upper = life.project().addLevel(&lower);
+  life.problems().addProblem(Levels::ref(&lower), 0, 4, "bad");
+  life.problems().addProblem(Levels::ref(&upper), 7, 9, "Path is not above a sublevel.");
+  life.checkContext().view->showProblems(life.problems());
+  EXPECT_EQ(window.problemsShown, 1);
+  EXPECT_EQ(commands->problemsWindow().rows(),
+            (std::vector<std::string>{"Path is not above a sublevel.", "bad"}));
+  EXPECT_FALSE(commands->runSimulationEnabled());
   commands->goToProblem(0);
   EXPECT_EQ(commands->levelText(), " Level <2>: 2 of 2");
   EXPECT_EQ(cursor(), (CellPos{7, 9}));
   EXPECT_EQ(lastStatus(), "Col 9, Row 7");
   EXPECT_EQ(commands->scene().highlight, (CellPos{7, 9}));
+  EXPECT_EQ(pad().colours().at(7, 9), pad().drawingColours().error);
   run({cmd::kLevelBelow});
   EXPECT_FALSE(commands->scene().highlight);
+  // A cell on the border ring cannot be marked.
   commands->goToProblem(1);
   EXPECT_EQ(session.reporter.errorCount(), 1);
-  commands->clearHighlight();
+  EXPECT_EQ(commands->levelText(), " Level <1>: 1 of 2");
+  commands->closeProblems();
+  EXPECT_EQ(window.problemsHidden, 1);
+  EXPECT_FALSE(commands->problemsWindow().isOpen());
   run({cmd::kLevelAbove});
   EXPECT_FALSE(commands->scene().highlight);
 }
 
-TEST_F(CommandsFixture, CheckCurrentLevelShowsTheNoteOrTheProblems) {
-  std::vector<LocatedProblem> found;
-  ProjectServices services = files.services();
-  services.checkLevel = [&](Project&, SketchPad&) { return found; };
-  make(services);
+TEST_F(CommandsFixture, CheckCurrentLevelShowsTheNoteOrTheProblemsAndRerunChecksTheBuilding) {
   run({cmd::kCheckLevel});
   const UiEvent note = ui.eventsOf(UiEvent::Kind::Message).back();
   EXPECT_EQ(note.caption, "NOTE");
   EXPECT_NE(note.text.find("Level data is complete"), std::string::npos);
   EXPECT_EQ(window.problemsShown, 0);
-  found = {{1, 2, 2, "At least one zone is not defined on level: <1>"}};
+  drawBox();  // a closed box without a zone
+  pad().setCursor(20, 20);
   run({cmd::kCheckLevel});
   EXPECT_EQ(window.problemsShown, 1);
-  EXPECT_EQ(commands->problems(), found);
+  ASSERT_EQ(commands->problemsWindow().rows().size(), 1u);
+  EXPECT_EQ(commands->problemsWindow().rows()[0].rfind("At least one zone is not defined", 0), 0u)
+      << commands->problemsWindow().rows()[0];
+  // The rerun is the full building check: a zone icon without its zone's data still leaves
+  // the zone undefined.
+  pad().setCursor(5, 5);
+  run({cmd::kIconZone});
+  commands->rerunBuildingCheck();
+  const std::vector<std::string>& rows = commands->problemsWindow().rows();
+  ASSERT_EQ(rows.size(), life.problems().size());
+  EXPECT_EQ(rows.size(), 1u);
+  for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i], life.problems()[i].text);
+  EXPECT_FALSE(commands->runSimulationEnabled());
 }
 
 }  // namespace

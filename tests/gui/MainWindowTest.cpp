@@ -16,6 +16,7 @@
 #include "QtUi.h"
 #include "SketchPadWidget.h"
 #include "app/Session.h"
+#include "support/TestSupport.h"
 
 namespace mz {
 namespace {
@@ -46,38 +47,40 @@ class MainWindowTest : public ::testing::Test {
   static inline std::unique_ptr<QApplication> app_;
   QtUi ui;
   Session session{ui};
-  Workspace workspace{session.reporter, {}};
+  ProjectLife life{session};
 };
 
 TEST_F(MainWindowTest, ShowsTheUntitledTitleAndReadyAndBindsTheStatusText) {
-  MainWindow window(session, ui, workspace);
+  MainWindow window(session, ui, life);
   window.showAtStart();
   EXPECT_EQ(window.windowTitle(), "MULZONW3 - (untitled)");
   EXPECT_EQ(window.statusLabel()->text(), "Ready");
   EXPECT_EQ(window.levelLabel()->text(), " Level <1>: 1 of 1");
   session.ui.setStatusText("Zone: Office");
   EXPECT_EQ(window.statusLabel()->text(), "Zone: Office");
-  window.setProjectTitle("house.prj");
-  EXPECT_EQ(window.windowTitle(), "MULZONW3 - house.prj");
+  // A save under a name gives the window its title.
+  test::TempDir dir;
+  ASSERT_TRUE(life.saveProjectTo((dir / "house.prj").string()));
+  EXPECT_EQ(window.windowTitle(), "MULZONW3 - house");
   EXPECT_TRUE(window.close());
 }
 
 TEST_F(MainWindowTest, WindowFitsTheGridWithinItsScreen) {
   session.config.maximizeAtStart = 0;
-  MainWindow window(session, ui, workspace);
+  MainWindow window(session, ui, life);
   EXPECT_EQ(window.sketchPad()->sizeHint(), QSize(8 * 66, 8 * 58));
   window.showAtStart();
   EXPECT_FALSE(window.isMaximized());
   const QRect area = window.screen()->availableGeometry();
   EXPECT_EQ(window.width(), std::min(8 * 66 + 25, area.width()));
   session.config.maximizeAtStart = 1;
-  MainWindow maximized(session, ui, workspace);
+  MainWindow maximized(session, ui, life);
   maximized.showAtStart();
   EXPECT_TRUE(maximized.isMaximized());
 }
 
 TEST_F(MainWindowTest, MenusAndToolbarComeFromTheCommandTableWithTheirState) {
-  MainWindow window(session, ui, workspace);
+  MainWindow window(session, ui, life);
   const QList<QAction*> menus = window.menuBar()->actions();
   ASSERT_EQ(menus.size(), 9);
   EXPECT_EQ(menus.front()->text(), "File");
@@ -101,35 +104,60 @@ TEST_F(MainWindowTest, MenusAndToolbarComeFromTheCommandTableWithTheirState) {
 }
 
 TEST_F(MainWindowTest, KeysAndClicksReachTheSketchPadAndItShowsTheRenderedCells) {
-  MainWindow window(session, ui, workspace);
+  MainWindow window(session, ui, life);
   window.show();
   SketchPadWidget* pad = window.sketchPad();
   press(pad, Qt::Key_Right);
   press(pad, Qt::Key_Down);
-  EXPECT_EQ(workspace.pad().cursor(), (CellPos{2, 2}));
+  EXPECT_EQ(life.pad().cursor(), (CellPos{2, 2}));
   EXPECT_EQ(window.statusLabel()->text(), "Col 2, Row 2");
   click(pad, QPoint(8 * 5 + 3, 8 * 4 + 3));
-  EXPECT_EQ(workspace.pad().cursor(), (CellPos{4, 5}));
+  EXPECT_EQ(life.pad().cursor(), (CellPos{4, 5}));
   // The widget's picture is the renderer's, colour for colour.
   const QImage shown = pad->grab().toImage();
-  const PixelBuffer cells = renderView(workspace.pad(), window.commands().scene(), {0, 0}, 8, 8);
+  const PixelBuffer cells = renderView(life.pad(), window.commands().scene(), {0, 0}, 8, 8);
   const QImage expected = indexedImage(cells);
   for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 64; ++x)
       ASSERT_EQ(shown.pixel(x, y) & 0xFFFFFF, expected.pixel(x, y) & 0xFFFFFF) << x << "," << y;
 }
 
-TEST_F(MainWindowTest, AClickOnAProblemTakesTheCursorToItsCell) {
-  MainWindow window(session, ui, workspace);
-  window.commands().setProblems({{1, 6, 9, "Path is not above a sublevel."}});
-  window.problemsDialog()->refresh();
-  ASSERT_EQ(window.problemsDialog()->list()->count(), 1);
-  EXPECT_EQ(window.problemsDialog()->list()->item(0)->text(), "Path is not above a sublevel.");
-  window.problemsDialog()->list()->setCurrentRow(0);
-  EXPECT_EQ(workspace.pad().cursor(), (CellPos{6, 9}));
-  EXPECT_EQ(window.commands().scene().highlight, (CellPos{6, 9}));
-  window.problemsDialog()->reject();
-  EXPECT_FALSE(window.commands().scene().highlight);
+TEST_F(MainWindowTest, TheProblemsWindowListsTheCheckAndAClickTakesTheCursorToItsCell) {
+  MainWindow window(session, ui, life);
+  window.show();
+  // A closed box without a zone icon is one problem of the level check.
+  MainCommands& commands = window.commands();
+  life.pad().setCursor(3, 3);
+  for (const int id : {cmd::kDrawBoxes, 0, cmd::kDrawBoxes}) {
+    if (id != 0) {
+      commands.dispatchCommand(id);
+      continue;
+    }
+    commands.key(SketchKey::Enter, false, false);
+    for (int i = 0; i < 3; ++i) commands.key(SketchKey::Down, false, false);
+    for (int i = 0; i < 4; ++i) commands.key(SketchKey::Right, false, false);
+    commands.key(SketchKey::Enter, false, false);
+  }
+  life.pad().setCursor(20, 20);
+  window.action(cmd::kCheckLevel)->trigger();
+  ProblemsDialog* dialog = window.problemsDialog();
+  ASSERT_TRUE(dialog->isVisible());
+  ASSERT_EQ(dialog->list()->count(), 1);
+  EXPECT_EQ(dialog->list()->item(0)->text().toStdString(),
+            commands.problemsWindow().rows().front());
+  EXPECT_FALSE(dialog->runButton()->isEnabled());
+  EXPECT_TRUE(dialog->rerunButton()->isEnabled());
+  const Problem problem = life.problems()[0];
+  emit dialog->list()->itemClicked(dialog->list()->item(0));
+  EXPECT_EQ(life.pad().cursor(), (CellPos{problem.row, problem.column}));
+  EXPECT_EQ(commands.scene().highlight, (CellPos{problem.row, problem.column}));
+  EXPECT_EQ(window.statusLabel()->text().toStdString(),
+            "Col " + std::to_string(problem.column) + ", Row " + std::to_string(problem.row));
+  // Closing the window removes the mark.
+  dialog->reject();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_FALSE(commands.problemsWindow().isOpen());
+  EXPECT_FALSE(commands.scene().highlight);
 }
 
 }  // namespace
