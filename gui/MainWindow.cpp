@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <QUrl>
 
 #include "NavigatorWindow.h"
 #include "ProblemsDialog.h"
@@ -373,6 +375,10 @@ void MainWindow::showAbout() {
   QMessageBox::about(
       this, "About",
       QString::fromUtf8(kProgramTitle.data(), static_cast<int>(kProgramTitle.size())));
+}
+
+bool MainWindow::openDocument(const std::string& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 void MainWindow::placeBeside(QWidget& tool) {

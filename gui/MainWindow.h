@@ -61,6 +61,7 @@ class MainWindow final : public QMainWindow, private WindowPort {
   void hideProblems() override;
   void showNavigator(bool shown) override;
   void showAbout() override;
+  bool openDocument(const std::string& path) override;
 
   void buildMenus();
   void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items);

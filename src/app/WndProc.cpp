@@ -8,6 +8,7 @@
 #include "app/CellSize.h"
 #include "app/Session.h"
 #include "app/Version.h"
+#include "app/Wutils.h"
 #include "foundation/Formats.h"
 #include "sketchpad/Bitmap.h"
 #include "sketchpad/SketchPlace.h"
@@ -154,6 +155,11 @@ CommandState MainCommands::commandState(int id) const {
   auto on = [](bool enabled, bool checked = false) { return CommandState{enabled, checked}; };
   if (id >= cmd::kFirstRecent && id <= cmd::kLastRecent)
     return on(static_cast<std::size_t>(id - cmd::kFirstRecent) < session_.recent.size());
+  if (isProjectFileCommand(id)) {
+    const auto file = projectFileOf(id, life_.project(), session_.files, session_.startDirectory);
+    std::error_code ec;
+    return on(file && std::filesystem::is_regular_file(*file, ec));
+  }
   if (const auto tool = toolOf(id)) {
     const bool built = *tool == DrawTool::Walls || *tool == DrawTool::Boxes;
     return on(built && normalMode, view_.tool == *tool);
@@ -169,6 +175,7 @@ CommandState MainCommands::commandState(int id) const {
     case cmd::kSaveProject:
     case cmd::kSaveProjectAs:
     case cmd::kCheckLevel:
+    case cmd::kHelpContents:
     case cmd::kExit:
     case cmd::kSaveBitmap:
     case cmd::kAbout:
@@ -288,6 +295,10 @@ bool MainCommands::dispatchCommand(int id) {
     placeIcon(id);
     return true;
   }
+  if (isProjectFileCommand(id)) {
+    openProjectFileEntry(id);
+    return true;
+  }
   Project& project = life_.project();
   switch (id) {
     case cmd::kNewProject:
@@ -365,6 +376,9 @@ bool MainCommands::dispatchCommand(int id) {
       break;
     case cmd::kAbout:
       window_.showAbout();
+      break;
+    case cmd::kHelpContents:
+      showHelpContents();
       break;
     default:
       break;
@@ -765,6 +779,27 @@ bool MainCommands::openProjectFile(const std::string& path) {
 bool MainCommands::closeRequested() {
   switchToolOff();
   return life_.askSaveChanges();
+}
+
+// ---- files opened by the desktop ----
+
+void MainCommands::openProjectFileEntry(int command) {
+  const auto file =
+      projectFileOf(command, life_.project(), session_.files, session_.startDirectory);
+  if (!file) return;
+  std::optional<OpenFailure> failure = checkOpenable(*file);
+  if (!failure && !window_.openDocument(file->string())) failure = OpenFailure::NoAssociation;
+  if (failure)
+    session_.reporter.report(Severity::Error,
+                             {std::string(openFailureText(*failure)), "\n", file->string()});
+}
+
+void MainCommands::showHelpContents() {
+  const std::filesystem::path& help = session_.files.helpFile;
+  std::error_code ec;
+  if (help.empty() || !std::filesystem::is_regular_file(help, ec) ||
+      !window_.openDocument(help.string()))
+    session_.reporter.showMessage(1, {"Unable to activate help"});
 }
 
 void MainCommands::saveBitmap() {

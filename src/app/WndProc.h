@@ -76,6 +76,11 @@ class WindowPort {
   virtual void refreshProblems() {}
   virtual void hideProblems() {}
   virtual void showNavigator(bool shown) { (void)shown; }
+  // Hands a file to the desktop's program for its kind; false when none took it.
+  virtual bool openDocument(const std::string& path) {
+    (void)path;
+    return false;
+  }
   virtual void showAbout() {}
 };
 
@@ -160,6 +165,8 @@ class MainCommands final : private ProjectWindow, private ProblemsView {
   void clampOrigin();
 
   void saveBitmap();
+  void openProjectFileEntry(int command);
+  void showHelpContents();
 
   // The life cycle's calls.
   void leavingProject() override;

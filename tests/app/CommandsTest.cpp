@@ -9,6 +9,7 @@
 #include "app/Commands.h"
 #include "app/Session.h"
 #include "app/WndProc.h"
+#include "app/Wutils.h"
 #include "sketchpad/Bitmap.h"
 #include "sketchpad/SketchStore.h"
 #include "sketchpad/SketchSymbols.h"
@@ -27,12 +28,18 @@ struct RecordingWindow : WindowPort {
   int problemsShown = 0;
   int problemsHidden = 0;
   std::optional<int> levelChoice;
+  std::vector<std::string> documents;
+  bool documentsOpen = true;
   void repaint() override { ++repaints; }
   void projectReplaced() override { ++replaced; }
   void titleChanged() override { ++titles; }
   void closeWindow() override { ++closes; }
   void showProblems() override { ++problemsShown; }
   void hideProblems() override { ++problemsHidden; }
+  bool openDocument(const std::string& path) override {
+    documents.push_back(path);
+    return documentsOpen;
+  }
   std::optional<int> chooseLevel(const std::vector<std::string>&, int) override {
     return levelChoice;
   }
@@ -497,6 +504,60 @@ TEST_F(CommandsFixture, CheckCurrentLevelShowsTheNoteOrTheProblemsAndRerunChecks
   EXPECT_EQ(rows.size(), 1u);
   for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i], life.problems()[i].text);
   EXPECT_FALSE(commands->runSimulationEnabled());
+}
+
+TEST_F(CommandsFixture, ProjectFilesOpenWithTheDesktopsProgramWhenTheyExist) {
+  ASSERT_TRUE(life.saveProjectTo(file("house.prj")));
+  life.project().settings.files.weather = "house.wth";
+  session.files.logFile = dir / "MULZONW3.log";
+  for (const char* name : {"house.wth", "house.age", "house.ACH", "MULZONW3.log"})
+    test::writeFile(dir / name, "x");
+  const struct {
+    int command;
+    const char* opens;  // nullptr: disabled
+  } cases[] = {
+      {4148, "house.wth"},    {4146, nullptr}, {4153, "house.age"}, {4152, "house.ACH"},
+      {4163, "MULZONW3.log"}, {4160, nullptr}, {4147, nullptr},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(enabled(c.command), c.opens != nullptr) << c.command;
+    if (!c.opens) continue;
+    window.documents.clear();
+    run({c.command});
+    EXPECT_EQ(window.documents, (std::vector<std::string>{file(c.opens)})) << c.command;
+  }
+  EXPECT_EQ(session.reporter.errorCount(), 0);
+  // A file without a program for its kind is an error with the file's name.
+  window.documentsOpen = false;
+  run({4153});
+  EXPECT_EQ(session.reporter.errorCount(), 1);
+  const auto shown = ui.eventsOf(UiEvent::Kind::Message);
+  EXPECT_NE(shown.back().text.find("The file name association is incomplete or invalid."),
+            std::string::npos);
+  EXPECT_NE(shown.back().text.find(file("house.age")), std::string::npos);
+}
+
+TEST(OpenableFiles, AMissingFileOrFolderIsNamedAsSuch) {
+  test::TempDir dir;
+  test::writeFile(dir / "there.txt", "x");
+  EXPECT_EQ(checkOpenable(dir / "there.txt"), std::nullopt);
+  EXPECT_EQ(checkOpenable(dir / "gone.txt"), OpenFailure::NotFound);
+  EXPECT_EQ(checkOpenable(dir / "gone" / "gone.txt"), OpenFailure::PathNotFound);
+  EXPECT_EQ(openFailureText(OpenFailure::PathNotFound), "The specified path was not found.");
+}
+
+TEST_F(CommandsFixture, HelpContentsOpensTheHelpFileOrSaysItCannot) {
+  run({cmd::kHelpContents});
+  auto notes = ui.eventsOf(UiEvent::Kind::Message);
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_EQ(notes[0].caption, "WARNING");
+  EXPECT_NE(notes[0].text.find("Unable to activate help"), std::string::npos);
+  session.files.helpFile = dir / kHelpFileName;
+  test::writeFile(session.files.helpFile, "help");
+  run({cmd::kHelpContents});
+  EXPECT_EQ(window.documents, (std::vector<std::string>{session.files.helpFile.string()}));
+  EXPECT_EQ(ui.eventsOf(UiEvent::Kind::Message).size(), 1u);
+  EXPECT_EQ(session.reporter.errorCount(), 0);
 }
 
 }  // namespace
