@@ -308,12 +308,14 @@ bool MainCommands::dispatchCommand(int id) {
       life_.openProject();
       break;
     case cmd::kSaveProject:
-      switchToolOff();
-      life_.saveProject();
-      break;
     case cmd::kSaveProjectAs:
       switchToolOff();
-      life_.saveProjectAs();
+      if (id == cmd::kSaveProject)
+        life_.saveProject();
+      else
+        life_.saveProjectAs();
+      // The status bar showed the save's progress; it returns to the cursor cell.
+      showCursorCell();
       break;
     case cmd::kExit:
       window_.closeWindow();

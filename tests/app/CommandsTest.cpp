@@ -358,6 +358,7 @@ TEST_F(CommandsFixture, SaveAsksForANameWhenUntitledAndReopeningShowsTheSameDraw
   EXPECT_GE(window.titles, 1);
   EXPECT_FALSE(life.project().marks.modified);
   EXPECT_EQ(session.recent.paths().back(), file("house.prj"));
+  EXPECT_EQ(lastStatus(), "Col 5, Row 5");
   const int replaced = window.replaced;
   run({cmd::kNewProject});  // unmodified: no question
   EXPECT_EQ(window.replaced, replaced + 1);
