@@ -17,6 +17,7 @@
 #include "ProblemsDialog.h"
 #include "QtUi.h"
 #include "SketchPadWidget.h"
+#include "ToolbarIcons.h"
 #include "app/RecentProjects.h"
 #include "app/Session.h"
 #include "app/Version.h"
@@ -60,7 +61,8 @@ bool checkable(int command) {
   }
 }
 
-// Short button labels; the numbers and tooltips come from the command table.
+// Short button names, shown where a picture cannot be; the numbers and tooltips come from the
+// command table.
 QString buttonLabel(int id) {
   switch (id) {
     case 1:
@@ -212,13 +214,12 @@ void MainWindow::buildToolbar() {
   toolbar_ = addToolBar("Toolbar");
   toolbar_->setObjectName("Toolbar");
   toolbar_->setMovable(false);
-  // Compact buttons, so that the whole bar fits a window sized to the default grid.
-  toolbar_->setStyleSheet("QToolButton { font-size: 7pt; padding: 0px; margin: 0px; }");
+  toolbar_->setIconSize(QSize(16, 16));
   std::optional<ToolGroup> group;
   for (const ToolButton& b : toolbarButtons()) {
     if (group && *group != b.group) toolbar_->addSeparator();
     group = b.group;
-    QAction* a = toolbar_->addAction(buttonLabel(b.id));
+    QAction* a = toolbar_->addAction(toolbarIcon(b.id), buttonLabel(b.id));
     a->setToolTip(QString::fromStdString(b.tooltip));
     a->setCheckable(checkable(b.command));
     const int id = b.id;
