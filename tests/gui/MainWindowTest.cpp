@@ -73,6 +73,8 @@ TEST_F(MainWindowTest, WindowFitsTheGridWithinItsScreen) {
   EXPECT_FALSE(window.isMaximized());
   const QRect area = window.screen()->availableGeometry();
   EXPECT_EQ(window.width(), std::min(8 * 66 + 25, area.width()));
+  // Every toolbar button shows without the overflow menu.
+  EXPECT_LE(window.toolBar()->sizeHint().width(), window.width());
   session.config.maximizeAtStart = 1;
   MainWindow maximized(session, ui, life);
   maximized.showAtStart();
