@@ -722,6 +722,9 @@ void MainCommands::goToProblem(std::size_t row) {
 void MainCommands::rerunBuildingCheck() {
   switchToolOff();
   problemsWindow_.rerun(life_.checkContext());
+  // The marked cell belonged to the list that was replaced.
+  view_.highlight.reset();
+  showCursorCell();
   window_.refreshProblems();
   window_.repaint();
 }

@@ -10,6 +10,7 @@
 #include "app/Session.h"
 #include "app/WndProc.h"
 #include "app/Wutils.h"
+#include "foundation/Formats.h"
 #include "sketchpad/Bitmap.h"
 #include "sketchpad/SketchStore.h"
 #include "sketchpad/SketchSymbols.h"
@@ -499,7 +500,11 @@ TEST_F(CommandsFixture, CheckCurrentLevelShowsTheNoteOrTheProblemsAndRerunChecks
   // the zone undefined.
   pad().setCursor(5, 5);
   run({cmd::kIconZone});
+  commands->goToProblem(0);
+  ASSERT_TRUE(commands->scene().highlight);
   commands->rerunBuildingCheck();
+  EXPECT_FALSE(commands->scene().highlight);
+  EXPECT_EQ(lastStatus(), cformat("Col %d, Row %d", cursor().column, cursor().row));
   const std::vector<std::string>& rows = commands->problemsWindow().rows();
   ASSERT_EQ(rows.size(), life.problems().size());
   EXPECT_EQ(rows.size(), 1u);
