@@ -68,6 +68,11 @@ QPoint NavigatorWindow::cellAt(QPoint p) const {
           std::clamp(p.y(), 1, std::max(1, pad.rows() - 2))};
 }
 
+void NavigatorWindow::done(int result) {
+  if (commands_.view().navigator) commands_.dispatchCommand(cmd::kSketchNavigator);
+  QDialog::done(result);
+}
+
 void NavigatorWindow::refresh() {
   const QSize grid = picture_->sizeHint();
   if (picture_->size() != grid) {

@@ -41,6 +41,8 @@ class SketchPadWidget final : public QWidget {
  private:
   MainCommands& commands_;
   Workspace& workspace_;
+  // Wheel turns not yet worth a whole cell (fine-grained wheels send small steps).
+  QPoint wheelRest_;
 };
 
 }  // namespace mz
