@@ -56,6 +56,11 @@ NavigatorWindow::NavigatorWindow(MainCommands& commands, Workspace& workspace, Q
   scroll_ = new QScrollArea;
   scroll_->setWidget(picture_);
   scroll_->setFrameShape(QFrame::NoFrame);
+  // Outside the grid the window is grey, also when it is larger than the grid.
+  QPalette outside = scroll_->viewport()->palette();
+  outside.setColor(QPalette::Window, Qt::gray);
+  scroll_->viewport()->setPalette(outside);
+  scroll_->viewport()->setAutoFillBackground(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(scroll_);

@@ -67,6 +67,18 @@ TEST_F(SketchViewsTest, TheNavigatorClosedFromItsOwnFrameIsOffInTheViewMenu) {
   EXPECT_FALSE(entry->isChecked());
 }
 
+TEST_F(SketchViewsTest, TheNavigatorGreysWhatLiesOutsideTheGrid) {
+  window->action(cmd::kSketchNavigator)->trigger();
+  NavigatorWindow* navigator = window->navigatorWindow();
+  navigator->resize(150, 120);
+  QApplication::processEvents();
+  const QImage shown = navigator->grab().toImage();
+  EXPECT_EQ(QColor(shown.pixel(140, 110)), QColor(Qt::gray));
+  EXPECT_EQ(QColor(shown.pixel(140, 10)), QColor(Qt::gray));
+  // Inside the grid and its frame: the background of the cells.
+  EXPECT_NE(QColor(shown.pixel(20, 20)), QColor(Qt::gray));
+}
+
 TEST_F(SketchViewsTest, AClickInTheNavigatorMovesTheCursorWithinTheEditableArea) {
   window->action(cmd::kSketchNavigator)->trigger();
   QWidget* picture = window->navigatorWindow()->findChild<QScrollArea*>()->widget();
