@@ -55,6 +55,11 @@ NavigatorWindow::NavigatorWindow(MainCommands& commands, QWidget* parent)
   scroll_ = new QScrollArea;
   scroll_->setWidget(picture_);
   scroll_->setFrameShape(QFrame::NoFrame);
+  // Outside the grid the window is grey, also when it is larger than the grid.
+  QPalette outside = scroll_->viewport()->palette();
+  outside.setColor(QPalette::Window, Qt::gray);
+  scroll_->viewport()->setPalette(outside);
+  scroll_->viewport()->setAutoFillBackground(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(scroll_);
@@ -65,6 +70,11 @@ QPoint NavigatorWindow::cellAt(QPoint p) const {
   const SketchPad& pad = commands_.pad();
   return {std::clamp(p.x(), 1, std::max(1, pad.columns() - 2)),
           std::clamp(p.y(), 1, std::max(1, pad.rows() - 2))};
+}
+
+void NavigatorWindow::done(int result) {
+  if (commands_.view().navigator) commands_.dispatchCommand(cmd::kSketchNavigator);
+  QDialog::done(result);
 }
 
 void NavigatorWindow::refresh() {

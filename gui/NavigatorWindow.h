@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QScrollArea>
+#include <functional>
 
 namespace mz {
 
@@ -17,6 +18,10 @@ class NavigatorWindow final : public QDialog {
   void refresh();
   // Where the keyboard focus returns after a click.
   std::function<void()> focusBack;
+
+ protected:
+  // Closed from its own frame or with Escape: the SketchPad's view takes it as switched off.
+  void done(int result) override;
 
  private:
   class Picture;

@@ -44,7 +44,9 @@ QSize SketchPadWidget::sizeHint() const {
 CellPos SketchPadWidget::cellAt(QPoint point) const {
   const int s = std::max(1, commands_.cellSize());
   const CellPos origin = commands_.view().origin;
-  return {origin.row + point.y() / s, origin.column + point.x() / s};
+  // Rounded down, so that a point left of or above the window names the cell there.
+  auto cells = [s](int pixels) { return pixels >= 0 ? pixels / s : -((s - 1 - pixels) / s); };
+  return {origin.row + cells(point.y()), origin.column + cells(point.x())};
 }
 
 void SketchPadWidget::paintEvent(QPaintEvent*) {
@@ -114,11 +116,15 @@ void SketchPadWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void SketchPadWidget::wheelEvent(QWheelEvent* event) {
-  const int steps = -event->angleDelta().y() / 120 * 3;
-  if (event->modifiers() & Qt::ShiftModifier)
-    commands_.scrollBy(0, steps);
-  else
-    commands_.scrollBy(steps, 0);
+  // Three cells per notch of 120; Shift turns the vertical wheel sideways.
+  constexpr int kPerCell = 40;
+  QPoint delta = event->angleDelta();
+  if (event->modifiers() & Qt::ShiftModifier) delta = {delta.y() + delta.x(), 0};
+  wheelRest_ += delta;
+  const int rows = wheelRest_.y() / kPerCell;
+  const int columns = wheelRest_.x() / kPerCell;
+  wheelRest_ -= QPoint(columns * kPerCell, rows * kPerCell);
+  if (rows != 0 || columns != 0) commands_.scrollBy(-rows, -columns);
   event->accept();
 }
 

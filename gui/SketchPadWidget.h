@@ -39,6 +39,8 @@ class SketchPadWidget final : public QWidget {
 
  private:
   MainCommands& commands_;
+  // Wheel turns not yet worth a whole cell (fine-grained wheels send small steps).
+  QPoint wheelRest_;
 };
 
 }  // namespace mz

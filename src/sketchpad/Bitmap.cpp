@@ -72,11 +72,11 @@ bool writeBmp(const std::filesystem::path& path, const PixelBuffer& buffer, Bitm
   bool written = false;
   {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) {
-      file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      file.flush();
-      written = static_cast<bool>(file);
-    }
+    // A target that cannot be opened is left alone: only a file begun here is removed.
+    if (!file) return false;
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.flush();
+    written = static_cast<bool>(file);
   }
   if (!written) {
     std::error_code ignored;

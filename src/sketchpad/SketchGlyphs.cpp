@@ -1,6 +1,8 @@
 #include "sketchpad/SketchGlyphs.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "sketchpad/SketchSymbols.h"
@@ -27,30 +29,70 @@ void set(Design& d, int x, int y) {
 
 // Lines from the middle of the cell out to the sides named by the direction bits, at the given
 // offsets across the line (two for walls and duct walls, one for links).
-void strokeLines(Design& d, int bits, std::initializer_list<int> across, int inner, int outer) {
+template <typename Put>
+void strokeLines(Put put, int s, int bits, const std::vector<int>& across, int inner, int outer) {
   for (const int a : across) {
     if (bits & dir::kUp)
-      for (int y = 0; y <= outer; ++y) set(d, a, y);
+      for (int y = 0; y <= outer; ++y) put(a, y);
     if (bits & dir::kDown)
-      for (int y = inner; y < 8; ++y) set(d, a, y);
+      for (int y = inner; y < s; ++y) put(a, y);
     if (bits & dir::kLeft)
-      for (int x = 0; x <= outer; ++x) set(d, x, a);
+      for (int x = 0; x <= outer; ++x) put(x, a);
     if (bits & dir::kRight)
-      for (int x = inner; x < 8; ++x) set(d, x, a);
+      for (int x = inner; x < s; ++x) put(x, a);
   }
+}
+
+bool isCorner(int bits) {
+  const int vertical = bits & (dir::kUp | dir::kDown);
+  const int horizontal = bits & (dir::kLeft | dir::kRight);
+  return (vertical == dir::kUp || vertical == dir::kDown) &&
+         (horizontal == dir::kLeft || horizontal == dir::kRight);
+}
+
+// A duct of two parallel lines (at offsets lo and hi) that bends: the outer line runs round the
+// bend and the inner one stops where it meets its partner, so the duct stays open.
+template <typename Put>
+void ductBend(Put put, int s, int bits, int lo, int hi) {
+  const bool down = (bits & dir::kDown) != 0;
+  const bool right = (bits & dir::kRight) != 0;
+  auto horizontal = [&](int y, int from) {
+    if (right)
+      for (int x = from; x < s; ++x) put(x, y);
+    else
+      for (int x = 0; x <= from; ++x) put(x, y);
+  };
+  auto vertical = [&](int x, int from) {
+    if (down)
+      for (int y = from; y < s; ++y) put(x, y);
+    else
+      for (int y = 0; y <= from; ++y) put(x, y);
+  };
+  const int outerRow = down ? lo : hi;
+  const int outerColumn = right ? lo : hi;
+  const int innerRow = down ? hi : lo;
+  const int innerColumn = right ? hi : lo;
+  horizontal(outerRow, outerColumn);
+  vertical(outerColumn, outerRow);
+  horizontal(innerRow, innerColumn);
+  vertical(innerColumn, innerRow);
 }
 
 Design strokeDesign(Stroke stroke, int bits) {
   Design d{};
+  auto put = [&d](int x, int y) { set(d, x, y); };
   switch (stroke) {
     case Stroke::Wall:
-      strokeLines(d, bits, {3, 4}, 3, 4);
+      strokeLines(put, 8, bits, {3, 4}, 3, 4);
       break;
     case Stroke::Duct:
-      strokeLines(d, bits, {2, 5}, 2, 5);
+      if (isCorner(bits))
+        ductBend(put, 8, bits, 2, 5);
+      else
+        strokeLines(put, 8, bits, {2, 5}, 2, 5);
       break;
     case Stroke::Link:
-      strokeLines(d, bits, {4}, 4, 4);
+      strokeLines(put, 8, bits, {4}, 4, 4);
       break;
     case Stroke::None:
       break;
@@ -224,20 +266,109 @@ Glyph strokeGlyph(Stroke stroke, int bits, int s) {
   if (stroke == Stroke::Wall && s == 4) across = {1, 2};
   const int inner = across.front();
   const int outer = across.back();
-  auto put = [&](int x, int y) {
+  auto put = [&g](int x, int y) {
     g.rows[static_cast<std::size_t>(y)] |= static_cast<std::uint16_t>(1U << x);
   };
-  for (const int a : across) {
-    if (bits & dir::kUp)
-      for (int y = 0; y <= outer; ++y) put(a, y);
-    if (bits & dir::kDown)
-      for (int y = inner; y < s; ++y) put(a, y);
-    if (bits & dir::kLeft)
-      for (int x = 0; x <= outer; ++x) put(x, a);
-    if (bits & dir::kRight)
-      for (int x = inner; x < s; ++x) put(x, a);
+  if (across.size() == 2 && stroke == Stroke::Duct && isCorner(bits))
+    ductBend(put, s, bits, inner, outer);
+  else
+    strokeLines(put, s, bits, across, inner, outer);
+  return g;
+}
+
+// Small sizes: a picture whose sampling lost every pixel shows each block of the 8 x 8 design
+// that has any pixel set, so no icon disappears.
+Glyph blocks(const Design& d, int s) {
+  Glyph g;
+  for (int y = 0; y < s; ++y)
+    for (int x = 0; x < s; ++x)
+      for (int dy = y * 8 / s; dy < (y + 1) * 8 / s; ++dy)
+        for (int dx = x * 8 / s; dx < (x + 1) * 8 / s; ++dx)
+          if (designBit(d, dx, dy))
+            g.rows[static_cast<std::size_t>(y)] |= static_cast<std::uint16_t>(1U << x);
+  return g;
+}
+
+// A small glyph from rows of '#' (set) and '.', the top row first.
+Glyph fromRows(std::initializer_list<std::string_view> rows) {
+  Glyph g;
+  std::size_t y = 0;
+  for (const std::string_view row : rows) {
+    for (std::size_t x = 0; x < row.size(); ++x)
+      if (row[x] == '#') g.rows[y] |= static_cast<std::uint16_t>(1U << x);
+    ++y;
   }
   return g;
+}
+
+Glyph transposed(const Glyph& g, int s) {
+  Glyph out;
+  for (int y = 0; y < s; ++y)
+    for (int x = 0; x < s; ++x)
+      if (g.bit(y, x)) out.rows[static_cast<std::size_t>(y)] |= static_cast<std::uint16_t>(1U << x);
+  return out;
+}
+
+Glyph flippedVertically(const Glyph& g, int s) {
+  Glyph out;
+  for (int y = 0; y < s; ++y)
+    out.rows[static_cast<std::size_t>(y)] = g.rows[static_cast<std::size_t>(s - 1 - y)];
+  return out;
+}
+
+Glyph flippedHorizontally(const Glyph& g, int s) {
+  return transposed(flippedVertically(transposed(g, s), s), s);
+}
+
+// An arrow drawn pointing up, turned to a flow direction by flips rather than rotations, so
+// that at even sizes its line stays on the duct's line.
+Glyph pointing(const Glyph& up, int s, int direction) {
+  switch (direction) {
+    case dir::kDown:
+      return flippedVertically(up, s);
+    case dir::kLeft:
+      return transposed(up, s);
+    case dir::kRight:
+      return flippedHorizontally(transposed(up, s), s);
+    default:
+      return up;
+  }
+}
+
+// The flow direction of a fan path or duct-segment icon; 0 for other codes.
+int flowDirection(std::uint8_t code) {
+  switch (code) {
+    case 30:
+    case 154:
+      return dir::kUp;
+    case 28:
+    case 155:
+      return dir::kRight;
+    case 31:
+    case 156:
+      return dir::kDown;
+    case 29:
+    case 157:
+      return dir::kLeft;
+    default:
+      return 0;
+  }
+}
+
+// Fans and duct-segment icons at the sizes where sampling the 8 x 8 arrow loses its direction:
+// fans as arrowheads, segments as the duct's line(s) with a head; nothing for other sizes.
+std::optional<Glyph> smallArrow(std::uint8_t code, int s) {
+  const int direction = flowDirection(code);
+  if (direction == 0) return std::nullopt;
+  const bool fan = code <= 31;
+  std::optional<Glyph> up;
+  if (fan && s == 3) up = fromRows({".#.", "#.#", "..."});
+  if (fan && s == 4) up = fromRows({".##.", "####", ".##.", ".##."});
+  if (!fan && s == 3) up = fromRows({"###", ".#.", ".#."});
+  if (!fan && s == 4) up = fromRows({".#..", "#.#.", ".#..", ".#.."});
+  if (!fan && s == 5) up = fromRows({".#.#.", ".###.", "#####", ".#.#.", ".#.#."});
+  if (!up) return std::nullopt;
+  return pointing(*up, s, direction);
 }
 
 GlyphFont makeFont(int s) {
@@ -253,10 +384,13 @@ GlyphFont makeFont(int s) {
       g = doubled(d);
     } else if (s == 1) {
       if (fromDesign(d) != Glyph{}) g.rows[0] = 1;
+    } else if (const std::optional<Glyph> arrow = smallArrow(c, s)) {
+      g = *arrow;
     } else if (const Stroke stroke = strokeOf(c); stroke != Stroke::None) {
       g = strokeGlyph(stroke, directionBits(c), s);
     } else {
       g = shrunk(d, s);
+      if (g.empty()) g = blocks(d, s);
     }
   }
   return font;

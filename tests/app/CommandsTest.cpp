@@ -123,6 +123,43 @@ TEST(CommandTable, NumbersAndKeysAreUniqueAndTheToolbarNamesMenuCommands) {
   EXPECT_EQ(toolbarButtons().back().tooltip, "Zoom SketchPad - Increase cell size");
 }
 
+TEST(CommandTable, ToolbarLeftToRightWithItsAliasesAndTooltips) {
+  const struct {
+    int id;
+    int command;
+    const char* tooltip;
+  } expected[] = {
+      {1, 100, "New Project File"},
+      {2, 101, "Open Project"},
+      {3, 102, "Save Project"},
+      {4, 201, "Cut"},
+      {5, 202, "Copy selected item to clipboard"},
+      {6, 203, "Paste item from clipboard"},
+      {44, 204, "Find"},
+      {45, 205, "Find and Replace"},
+      {8, 4011, "Draw Walls"},
+      {9, 4012, "Draw Boxes"},
+      {10, 4015, "Draw Ducts"},
+      {11, 4014, "Draw Controls"},
+      {13, 4099, "Area Delete"},
+      {12, 4097, "Box Delete"},
+      {14, 408, "Move up one level"},
+      {15, 409, "Move down one level"},
+      {43, 253, "Zoom SketchPad - Reduce cell size"},
+      {42, 252, "Zoom SketchPad - Increase cell size"},
+  };
+  const std::vector<ToolButton>& buttons = toolbarButtons();
+  ASSERT_EQ(buttons.size(), std::size(expected));
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    EXPECT_EQ(buttons[i].id, expected[i].id) << i;
+    EXPECT_EQ(commandOfAlias(buttons[i].id), expected[i].command) << buttons[i].id;
+    EXPECT_EQ(buttons[i].tooltip, expected[i].tooltip) << buttons[i].id;
+  }
+  // The item menu of a right click: the ten icons, then Cut, Copy and Paste.
+  EXPECT_EQ(itemMenuCommands(), (std::vector<int>{4040, 4042, 4041, 4043, 4044, 4045, 4046, 4047,
+                                                  4048, 4049, 201, 202, 203}));
+}
+
 TEST_F(CommandsFixture, EnablingOfANewProject) {
   const struct {
     int id;

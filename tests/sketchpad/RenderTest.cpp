@@ -129,6 +129,82 @@ TEST(GlyphFonts, IconKindsAndFlowDirectionsDiffer) {
   distinct(16, all);
 }
 
+// Fans and duct-segment icons show their flow direction at every size from 3 up, and a
+// segment icon stands out from the plain duct it sits on.
+TEST(GlyphFonts, FlowDirectionsShowFromSizeThree) {
+  const std::vector<std::uint8_t> fans = {28, 29, 30, 31};
+  const std::vector<std::uint8_t> segments = {154, 155, 156, 157};
+  for (const int s : {3, 4, 5, 8, 16}) {
+    const GlyphFont& font = glyphFont(s);
+    for (const auto& codes : {fans, segments})
+      for (std::size_t i = 0; i < codes.size(); ++i)
+        for (std::size_t j = i + 1; j < codes.size(); ++j)
+          EXPECT_NE(font[codes[i]], font[codes[j]])
+              << "size " << s << ": " << int(codes[i]) << " " << int(codes[j]);
+    // 154 and 156 sit on vertical ducts, 155 and 157 on horizontal ones.
+    for (const std::uint8_t code : segments) {
+      const std::uint8_t run = (code == 154 || code == 156) ? 144 : 143;
+      EXPECT_NE(font[code], font[run]) << "size " << s << ": " << int(code);
+      // The segment keeps the duct going through the cell.
+      const Glyph& g = font[code];
+      for (const int d : {dir::kUp, dir::kDown, dir::kLeft, dir::kRight}) {
+        if ((directionBits(run) & d) == 0) continue;
+        bool reaches = false;
+        for (int i = 0; i < s; ++i) {
+          const int x = d == dir::kLeft ? 0 : d == dir::kRight ? s - 1 : i;
+          const int y = d == dir::kUp ? 0 : d == dir::kDown ? s - 1 : i;
+          reaches = reaches || (g.bit(x, y) && font[run].bit(x, y));
+        }
+        EXPECT_TRUE(reaches) << "size " << s << ": " << int(code) << " side " << d;
+      }
+    }
+  }
+}
+
+// A bend of a duct keeps the duct open: the inner line stops where it meets its partner.
+TEST(GlyphFonts, DuctBendsRunRoundTheCorner) {
+  const GlyphFont& font = glyphFont(8);
+  auto drawn = [&](std::uint8_t code) {
+    std::string out;
+    for (int y = 0; y < 8; ++y) {
+      for (int x = 0; x < 8; ++x) out += font[code].bit(x, y) ? '#' : '.';
+      out += '\n';
+    }
+    return out;
+  };
+  EXPECT_EQ(drawn(147),
+            "........\n"
+            "........\n"
+            "..######\n"
+            "..#.....\n"
+            "..#.....\n"
+            "..#..###\n"
+            "..#..#..\n"
+            "..#..#..\n");
+  // The other three bends are its mirror images.
+  const struct {
+    std::uint8_t code;
+    bool mirrorX;
+    bool mirrorY;
+  } mirrors[] = {{148, true, false}, {149, true, true}, {150, false, true}};
+  for (const auto& m : mirrors)
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x)
+        EXPECT_EQ(font[m.code].bit(x, y),
+                  font[147].bit(m.mirrorX ? 7 - x : x, m.mirrorY ? 7 - y : y))
+            << int(m.code) << " at " << x << "," << y;
+}
+
+// No symbol that has a picture vanishes at a small cell size.
+TEST(GlyphFonts, EveryPictureStaysVisibleAtEverySize) {
+  for (const int s : kGlyphSizes)
+    for (int code = 0; code <= 189; ++code) {
+      const auto c = static_cast<std::uint8_t>(code);
+      EXPECT_EQ(glyphFont(s)[c].empty(), glyphFont(8)[c].empty())
+          << "size " << s << " code " << code;
+    }
+}
+
 struct RenderFixture : SketchFixture {
   RenderScene scene;
   RenderFixture() {
@@ -365,6 +441,11 @@ TEST(Bitmap, WritesTheFileAndRemovesAFailedOne) {
   EXPECT_EQ(test::readFile(path), bmpBytes(b, colours));
   EXPECT_FALSE(writeBmp(dir.path() / "missing" / "pad.bmp", b, colours));
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "missing" / "pad.bmp"));
+  // A target that cannot be opened as a file is not removed.
+  const auto folder = dir.path() / "folder.bmp";
+  std::filesystem::create_directory(folder);
+  EXPECT_FALSE(writeBmp(folder, b, colours));
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
 }
 
 }  // namespace
