@@ -182,7 +182,11 @@ void MainWindow::addMenuItems(QMenu* menu, const std::vector<MenuItem>& items) {
         connect(recentMenu_, &QMenu::aboutToShow, this, [this] { rebuildRecentMenu(); });
         break;
       case MenuItem::Kind::Command: {
-        QAction* a = menu->addAction(QString::fromStdString(item.text));
+        // The text after the tab is shown as it stands, so the menus spell the keys the
+        // program's way ("Ctrl+PgDwn") while Qt binds its own name for them.
+        QString text = QString::fromStdString(item.text);
+        if (!item.key.empty()) text += '\t' + QString::fromStdString(item.key);
+        QAction* a = menu->addAction(text);
         if (!item.key.empty()) {
           a->setShortcut(keyOf(item.key));
           a->setShortcutContext(Qt::WindowShortcut);
@@ -384,13 +388,36 @@ bool MainWindow::openDocument(const std::string& path) {
 
 void MainWindow::placeBeside(QWidget& tool) {
   const QRect frame = frameGeometry();
-  const QScreen* where = screen();
-  const QRect area = where ? where->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
   const QSize size = tool.frameGeometry().size();
+  const QScreen* here = screen();
+  const QRect area = here ? here->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+  // At the right edge when it fits on this monitor, else at the left edge, else on the
+  // neighbouring monitor.
+  QRect target = area;
   int x = frame.right() + 1;
-  if (x + size.width() > area.right() + 1) x = std::max(area.left(), frame.left() - size.width());
-  int y = std::min(frame.top(), area.bottom() + 1 - size.height());
-  tool.move(x, std::max(area.top(), y));
+  if (x + size.width() > area.right() + 1) {
+    x = frame.left() - size.width();
+    if (x < area.left()) {
+      const QScreen* neighbour = nullptr;
+      for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect g = s->availableGeometry();
+        if (s != here && (g.left() > area.right() || g.right() < area.left())) {
+          neighbour = s;
+          if (g.left() > area.right()) break;  // the one on the right first
+        }
+      }
+      if (neighbour) {
+        target = neighbour->availableGeometry();
+        x = target.left() > area.right() ? target.left() : target.right() + 1 - size.width();
+      } else {
+        x = std::max(area.left(), area.right() + 1 - size.width());
+      }
+    }
+  }
+  // Level with the SketchPad window's top, raised to keep the bottom on the monitor.
+  const int top = sketch_->mapToGlobal(QPoint(0, 0)).y();
+  const int y = std::min(top, target.bottom() + 1 - size.height());
+  tool.move(x, std::max(target.top(), y));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

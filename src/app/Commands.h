@@ -108,7 +108,7 @@ const MenuItem* findMenuCommand(int command);
 // The right-click item menu of normal mode.
 std::vector<int> itemMenuCommands();
 
-enum class ToolGroup { File, Edit, Find, Draw, Level, Zoom };
+enum class ToolGroup { File, Edit, Find, Draw, Delete, Level, Zoom };
 
 struct ToolButton {
   int id = 0;  // the button's own number, an alias of `command`

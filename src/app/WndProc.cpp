@@ -263,6 +263,9 @@ CommandState MainCommands::buttonState(const ToolButton& button) const {
       group =
           button.command == cmd::kDrawLinks ? view_.drawGroup && view_.linkTool : view_.drawGroup;
       break;
+    case ToolGroup::Delete:
+      group = view_.drawGroup;
+      break;
     case ToolGroup::Level:
     case ToolGroup::Zoom:
       break;
@@ -528,19 +531,33 @@ void MainCommands::mouseMove(CellPos cell) {
   if (!drawingWalls() || !life_.pad().inside(cell.row, cell.column)) return;
   const CellPos before = life_.pad().cursor();
   life_.walls().moveToward(cell);
-  if (life_.pad().cursor() == before) return;
+  const CellPos at = life_.pad().cursor();
+  if (at == before) return;
+  // Near an edge of the view it scrolls on by two drawing steps, so that the pointer can lead
+  // the drawing beyond what is shown.
+  constexpr int kScroll = 4;
+  CellPos& origin = view_.origin;
+  if (at.row >= origin.row + view_.visibleRows - 4)
+    origin.row += kScroll;
+  else if (at.row < origin.row + 2)
+    origin.row -= kScroll;
+  if (at.column >= origin.column + view_.visibleColumns - 5)
+    origin.column += kScroll;
+  else if (at.column < origin.column + 2)
+    origin.column -= kScroll;
+  clampOrigin();
   showCursorCell();
-  ensureCursorVisible();
   window_.repaint();
 }
 
 void MainCommands::doubleClick(CellPos cell) {
-  // Items open their data dialogs; none of those dialogs is part of the program yet, so a
-  // double click only moves the cursor.
   SketchPad& pad = life_.pad();
-  if (!pad.inside(cell.row, cell.column)) return;
+  if (!pad.editable(cell.row, cell.column)) return;
   pad.setCursor(cell.row, cell.column);
   showCursorCell();
+  // Zones open (or, on an area without one, get) their zone; the data dialogs of the other
+  // items are bound as they come.
+  if (normal() && view_.tool == DrawTool::None) openZoneAtCursor(pad, life_.host());
   window_.repaint();
 }
 
@@ -594,9 +611,15 @@ void MainCommands::scrollTo(CellPos origin) {
 }
 
 void MainCommands::setViewport(int width, int height) {
+  viewportWidth_ = std::max(0, width);
+  viewportHeight_ = std::max(0, height);
+  fitViewport();
+}
+
+void MainCommands::fitViewport() {
   const int s = std::max(1, session_.cellSize);
-  view_.visibleColumns = std::max(0, width / s);
-  view_.visibleRows = std::max(0, height / s);
+  view_.visibleColumns = viewportWidth_ / s;
+  view_.visibleRows = viewportHeight_ / s;
   clampOrigin();
   ensureCursorVisible();
 }
@@ -611,7 +634,8 @@ void MainCommands::goToCell(CellPos cell) {
 
 void MainCommands::zoom(int mode) {
   setCellSize(session_.cellSize, session_.config.cellSizes, mode);
-  ensureCursorVisible();
+  // The same window shows another number of cells.
+  fitViewport();
 }
 
 // ---- levels ----
@@ -706,8 +730,10 @@ void MainCommands::refreshProblems(const ProblemList& problems) {
 void MainCommands::goToProblem(std::size_t row) {
   if (row >= problemsWindow_.rows().size()) return;
   const Problem& problem = life_.problems()[row];
-  const Level* level = life_.project().levels.find(problem.level);
+  Level* level = life_.project().levels.find(problem.level);
   if (!level || !life_.pad().editable(problem.row, problem.column)) {
+    // Only the mark is refused: the problem's level is still shown.
+    if (level) moveToLevel(level);
     session_.reporter.report(Severity::Error, {"Bad Highlight Cell"});
     return;
   }
@@ -810,11 +836,13 @@ void MainCommands::showHelpContents() {
 void MainCommands::saveBitmap() {
   UiPort& ui = session_.ui;
   ui.setStatusText("Creating Bitmap");
+  window_.waitCursor(true);
   const SketchPad& pad = life_.pad();
   const std::uint64_t s = static_cast<std::uint64_t>(std::max(1, session_.cellSize));
   const std::uint64_t pixels =
       s * s * static_cast<std::uint64_t>(pad.rows()) * static_cast<std::uint64_t>(pad.columns());
   if (pixels > kBitmapLimit) {
+    window_.waitCursor(false);
     session_.reporter.report(Severity::Error, {"Failed to create bitmap."});
     showCursorCell();
     return;
@@ -823,6 +851,8 @@ void MainCommands::saveBitmap() {
   scene.cursor.reset();
   scene.highlight.reset();
   const PixelBuffer image = renderGrid(pad, scene);
+  // The questions and the chooser come with the normal cursor.
+  window_.waitCursor(false);
   const std::uint64_t bytes = bmpFileBytes(image.width, image.height);
   const double megabytes = static_cast<double>(bytes) / (1024.0 * 1024.0);
   ui.setStatusText("Save Bitmap?");
@@ -844,8 +874,12 @@ void MainCommands::saveBitmap() {
       for (const Rgb& c : colourTable()) colours.push_back({c.red, c.green, c.blue});
       if (!ec && freeMegabytes <= megabytes)
         session_.reporter.report(Severity::Error, {"Not enough disk space to save the bitmap."});
-      else if (!writeBmp(target, image, colours))
-        session_.reporter.report(Severity::Warning, {"File Not Saved."});
+      else {
+        window_.waitCursor(true);
+        const bool written = writeBmp(target, image, colours);
+        window_.waitCursor(false);
+        if (!written) session_.reporter.report(Severity::Warning, {"File Not Saved."});
+      }
     }
   }
   showCursorCell();

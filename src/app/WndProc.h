@@ -163,6 +163,8 @@ class MainCommands final : private ProjectWindow, private ProblemsView {
   void showCursorCell();
   void ensureCursorVisible();
   void clampOrigin();
+  // The visible cells of the SketchPad window's size at the current cell size.
+  void fitViewport();
 
   void saveBitmap();
   void openProjectFileEntry(int command);
@@ -181,6 +183,8 @@ class MainCommands final : private ProjectWindow, private ProblemsView {
   ProjectLife& life_;
   WindowPort& window_;
   ViewState view_;
+  int viewportWidth_ = 0;
+  int viewportHeight_ = 0;
   ProblemsWindow problemsWindow_;
 };
 

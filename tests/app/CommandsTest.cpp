@@ -384,6 +384,50 @@ TEST_F(CommandsFixture, ZoomStepsThroughTheCellSizesAndStopsAtTheEnds) {
   EXPECT_EQ(session.cellSize, 2);
 }
 
+TEST_F(CommandsFixture, ZoomingInShowsFewerCellsAndScrollsToTheCursor) {
+  // The window shows the whole grid at size 8; at 16 it shows half of it each way.
+  pad().setCursor(50, 60);
+  run({cmd::kLargerIcons});
+  ASSERT_EQ(session.cellSize, 16);
+  EXPECT_EQ(commands->view().visibleColumns, 33);
+  EXPECT_EQ(commands->view().visibleRows, 29);
+  const CellPos origin = commands->view().origin;
+  EXPECT_GT(origin.column, 0);
+  EXPECT_LE(origin.column + 1, 60);
+  EXPECT_GE(origin.column + 33 - 2, 60);
+  EXPECT_GE(origin.row + 29 - 2, 50);
+  run({cmd::kSmallerIcons});
+  EXPECT_EQ(commands->view().visibleColumns, 66);
+  EXPECT_EQ(commands->view().origin, (CellPos{0, 0}));
+}
+
+TEST_F(CommandsFixture, DrawingWithTheMouseNearTheViewsEdgeScrollsByTwoSteps) {
+  commands->setViewport(30 * 8, 20 * 8);  // 30 columns, 20 rows visible
+  pad().setCursor(5, 5);
+  run({cmd::kDrawWalls});
+  commands->leftClick({5, 5});
+  commands->mouseMove({5, 23});  // the cursor runs to column 23: not yet near the edge
+  EXPECT_EQ(cursor(), (CellPos{5, 23}));
+  EXPECT_EQ(commands->view().origin, (CellPos{0, 0}));
+  commands->mouseMove({5, 25});  // within five columns of the right edge
+  EXPECT_EQ(commands->view().origin, (CellPos{0, 4}));
+  commands->mouseMove({17, 25});  // down to within four rows of the bottom
+  EXPECT_EQ(commands->view().origin, (CellPos{4, 4}));
+  commands->mouseMove({5, 25});  // back up to within two rows of the top
+  EXPECT_EQ(commands->view().origin, (CellPos{0, 4}));
+}
+
+TEST_F(CommandsFixture, DoubleClickInAnAreaWithoutZoneGivesItAZoneIcon) {
+  drawBox();
+  commands->doubleClick({6, 6});
+  EXPECT_EQ(pad().current().sketch.at(6, 6), icon::kZone);
+  EXPECT_TRUE(life.project().marks.modified);
+  // Outside every box is ambient: nothing happens there.
+  commands->doubleClick({20, 20});
+  EXPECT_EQ(pad().current().sketch.at(20, 20), 0);
+  EXPECT_EQ(cursor(), (CellPos{20, 20}));
+}
+
 TEST_F(CommandsFixture, SaveAsksForANameWhenUntitledAndReopeningShowsTheSameDrawing) {
   drawBox();
   pad().setCursor(5, 5);

@@ -89,7 +89,9 @@ TEST_F(MainWindowTest, MenusAndToolbarComeFromTheCommandTableWithTheirState) {
   EXPECT_EQ(menus.back()->text(), "Help");
   QAction* open = window.action(cmd::kOpenProject);
   ASSERT_NE(open, nullptr);
-  EXPECT_EQ(open->text(), "Open Project...");
+  EXPECT_EQ(open->text(), "Open Project...\tCtrl+O");
+  // The menu spells the key as the program does; Qt binds its own name for it.
+  EXPECT_EQ(window.action(cmd::kSmallerIcons)->text(), "Smaller Icons\tCtrl+PgDwn");
   EXPECT_EQ(open->shortcut(), QKeySequence("Ctrl+O"));
   EXPECT_EQ(window.action(cmd::kSmallerIcons)->shortcut(), QKeySequence("Ctrl+PgDown"));
   EXPECT_FALSE(window.action(cmd::kLevelAbove)->isEnabled());
@@ -126,6 +128,7 @@ TEST_F(MainWindowTest, KeysAndClicksReachTheSketchPadAndItShowsTheRenderedCells)
 
 TEST_F(MainWindowTest, TheProblemsWindowListsTheCheckAndAClickTakesTheCursorToItsCell) {
   MainWindow window(session, ui, life);
+  window.resize(300, 400);  // leaves room on the screen's right for the window beside it
   window.show();
   // A closed box without a zone icon is one problem of the level check.
   MainCommands& commands = window.commands();
@@ -144,6 +147,9 @@ TEST_F(MainWindowTest, TheProblemsWindowListsTheCheckAndAClickTakesTheCursorToIt
   window.action(cmd::kCheckLevel)->trigger();
   ProblemsDialog* dialog = window.problemsDialog();
   ASSERT_TRUE(dialog->isVisible());
+  // It opens beside the SketchPad window, level with its top.
+  EXPECT_EQ(dialog->frameGeometry().left(), window.frameGeometry().right() + 1);
+  EXPECT_EQ(dialog->frameGeometry().top(), window.sketchPad()->mapToGlobal(QPoint(0, 0)).y());
   ASSERT_EQ(dialog->list()->count(), 1);
   EXPECT_EQ(dialog->list()->item(0)->text().toStdString(),
             commands.problemsWindow().rows().front());
