@@ -33,7 +33,7 @@ class CellPainter {
       glyph(sub.walls.at(row, column), subColour);
       glyph(sub.sketch.at(row, column), subColour);
       glyph(sub.ducts.at(row, column), subColour);
-      if (scene_.showLinks) glyph(sub.links.at(row, column), subColour);
+      glyph(sub.links.at(row, column), subColour);
     }
     if (const std::uint8_t code = cur.sketch.at(row, column); code != 0) {
       const int number = cur.paths.at(row, column);

@@ -298,6 +298,13 @@ TEST(Renderer, CellRulesPixelForPixel) {
       {"level below hidden", subWall, picture(none, 'F', '.')},
       {"level below shown", both(subWall, [](RenderFixture& f) { f.scene.showSubLevel = true; }),
        picture(wall, 'S', '.')},
+      {"level below's links, with the current level's hidden",
+       [](RenderFixture& f) {
+         f.pad.setHasSubLevel(true);
+         f.pad.sub().links.at(2, 3) = 168;
+         f.scene.showSubLevel = true;
+       },
+       picture(link, 'S', '.')},
       {"level below under the current icon",
        both(both(subWall, icon(5, 3)), [](RenderFixture& f) { f.scene.showSubLevel = true; }),
        [&] {
