@@ -377,7 +377,9 @@ bool MainCommands::dispatchCommand(int id) {
       break;
     case cmd::kCheckLevel:
       switchToolOff();
-      checkCurrentLevelCommand(life_.checkContext());
+      // A complete level leaves the list empty; an open window shows that too.
+      if (checkCurrentLevelCommand(life_.checkContext()) == CheckResult::Passed)
+        refreshProblems(life_.problems());
       break;
     case cmd::kAbout:
       window_.showAbout();
@@ -728,7 +730,7 @@ void MainCommands::refreshProblems(const ProblemList& problems) {
 }
 
 void MainCommands::goToProblem(std::size_t row) {
-  if (row >= problemsWindow_.rows().size()) return;
+  if (row >= problemsWindow_.rows().size() || row >= life_.problems().size()) return;
   const Problem& problem = life_.problems()[row];
   Level* level = life_.project().levels.find(problem.level);
   if (!level || !life_.pad().editable(problem.row, problem.column)) {

@@ -591,6 +591,11 @@ TEST_F(CommandsFixture, CheckCurrentLevelShowsTheNoteOrTheProblemsAndRerunChecks
   EXPECT_EQ(rows.size(), 1u);
   for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i], life.problems()[i].text);
   EXPECT_FALSE(commands->runSimulationEnabled());
+  // A level checked complete empties the open window, whose old rows lead nowhere.
+  run({cmd::kInsertLevelAbove, cmd::kCheckLevel});
+  EXPECT_TRUE(commands->problemsWindow().rows().empty());
+  commands->goToProblem(0);
+  EXPECT_EQ(session.reporter.errorCount(), 0);
 }
 
 TEST_F(CommandsFixture, ProjectFilesOpenWithTheDesktopsProgramWhenTheyExist) {
