@@ -294,8 +294,20 @@ void MainWindow::refresh() {
     a->setEnabled(state.enabled);
     if (a->isCheckable()) a->setChecked(state.checked);
   }
+  for (QAction* top : QMainWindow::menuBar()->actions())
+    if (QMenu* menu = top->menu()) enableSubmenus(*menu);
   level_->setText(QString::fromStdString(commands_->levelText()));
   updateScrollBars();
+}
+
+bool MainWindow::enableSubmenus(QMenu& menu) {
+  bool any = false;
+  for (QAction* a : menu.actions()) {
+    if (a->isSeparator()) continue;
+    if (QMenu* sub = a->menu(); sub && sub != recentMenu_) a->setEnabled(enableSubmenus(*sub));
+    any = any || a->isEnabled();
+  }
+  return any;
 }
 
 void MainWindow::updateScrollBars() {

@@ -67,6 +67,8 @@ class MainWindow final : public QMainWindow, private WindowPort {
   void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items);
   void buildToolbar();
   void rebuildRecentMenu();
+  // A submenu without an enabled entry is shown disabled; true when `menu` has one.
+  bool enableSubmenus(QMenu& menu);
   void showItemMenu(QPoint where);
   void updateScrollBars();
   // Places a tool window beside the SketchPad window.

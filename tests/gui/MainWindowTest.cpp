@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <cstdlib>
+#include <map>
 
 #include "ProblemsDialog.h"
 #include "QtUi.h"
@@ -96,6 +97,14 @@ TEST_F(MainWindowTest, MenusAndToolbarComeFromTheCommandTableWithTheirState) {
   EXPECT_EQ(window.action(cmd::kSmallerIcons)->shortcut(), QKeySequence("Ctrl+PgDown"));
   EXPECT_FALSE(window.action(cmd::kLevelAbove)->isEnabled());
   EXPECT_FALSE(window.action(cmd::kFind)->isEnabled());
+  // A submenu is enabled when one of its entries is.
+  window.refresh();
+  std::map<QString, bool> levelSubmenus;
+  for (QAction* a : menus[3]->menu()->actions())
+    if (a->menu()) levelSubmenus[a->text()] = a->isEnabled();
+  EXPECT_EQ(levelSubmenus,
+            (std::map<QString, bool>{
+                {"Paste Level", false}, {"Insert Blank Level", true}, {"Go to", true}}));
   EXPECT_TRUE(window.action(cmd::kNormalMode)->isChecked());
   EXPECT_EQ(window.toolAction(13)->toolTip(), "Area Delete");
   // A toolbar button and a menu entry show the same tool state.
