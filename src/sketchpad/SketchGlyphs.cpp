@@ -1,7 +1,7 @@
 #include "sketchpad/SketchGlyphs.h"
 
 #include <algorithm>
-#include <optional>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -244,8 +244,289 @@ Glyph doubled(const Design& d) {
   return g;
 }
 
-// Small sizes: a picture samples the 8 x 8 design on a grid that keeps its outer rows and
-// columns, so frames stay frames.
+// The symbols that are pictures, drawn by hand for the small cell sizes: a design per code with
+// its sizes 2, 3, 4 and 5 side by side, '#' a set pixel, '.' a clear one, top row first. Each keeps
+// the picture of the code's 8 x 8 design as far as the pixels allow, and from size 3 up no two
+// kinds of one layer share a design and no icon looks like a line of its layer. Where two
+// pictures shrink to the same few pixels, one keeps the picture and the other takes a related
+// shape:
+//  - zone, phantom, ambient: a filled square, a square with a hole, an empty frame; at sizes 3
+//    and 4 the frame with a hole is the phantom's, so the ambient keeps the frame's corners;
+//  - flow paths hide the wall they sit on and must not look like a piece of it: the small
+//    opening is a dot, the path without element its diamond with a hole, and at sizes 3 and 4
+//    the standard and large openings are two jambs and two bars;
+//  - supply, return and air-handling system at sizes 3 and 4: the sides of the ring, the cross,
+//    and the top and bottom of the box with the middle of its cross;
+//  - junctions are outlines and terminals solid (a grille at size 5); one with a duct up
+//    points up, one with a duct down points down, one with both is a diamond;
+//  - the super node and its sub-nodes differ by their insides at size 5 and take shapes of
+//    their own at sizes 3 and 4.
+// At size 2 the fans draw as plain paths, the duct-segment icons as their duct and the other
+// duct and control icons as filled squares.
+struct SmallDesign {
+  std::uint8_t code;
+  std::array<std::string_view, 5> rows;
+};
+
+constexpr int kSmallSizes[] = {2, 3, 4, 5};
+constexpr std::size_t kSmallOffset[] = {0, 3, 7, 12};  // column of each size in a row
+constexpr std::size_t kSmallRowLength = 17;
+
+// clang-format off
+constexpr SmallDesign kSmallDesigns[] = {
+    // zone: framed, filled square
+    {5, {"## ### #### #####",
+         "## ### #### #####",
+         "   ### #### #####",
+         "       #### #####",
+         "            #####"}},
+    // phantom zone: framed square with a hollow centre
+    {6, {"## ### #### #####",
+         "#. #.# #..# #.#.#",
+         "   ### #..# ##.##",
+         "       #### #.#.#",
+         "            #####"}},
+    // ambient: empty frame
+    {7, {"#. #.# #..# #####",
+         ".# ... .... #...#",
+         "   #.# .... #...#",
+         "       #..# #...#",
+         "            #####"}},
+    // flow path without element: diamond with a hole
+    {23, {".# .#. .##. ..#..",
+          "#. #.# #..# .###.",
+          "   .#. #..# ##.##",
+          "       .##. .###.",
+          "            ..#.."}},
+    // small opening: small ring
+    {24, {".# ... .... .....",
+          "#. .#. .##. ..#..",
+          "   ... .##. .#.#.",
+          "       .... ..#..",
+          "            ....."}},
+    // standard opening: ring
+    {25, {".# .#. .##. .....",
+          "#. ... .... .###.",
+          "   .#. .... .#.#.",
+          "       .##. .###.",
+          "            ....."}},
+    // large opening: large ring
+    {27, {".# ### #### .###.",
+          "#. ... .... #####",
+          "   ### .... ##.##",
+          "       #### #####",
+          "            .###."}},
+    // fan, positive flow to the right: arrow
+    {28, {".# .#. ..#. ..#..",
+          "#. ..# #### ####.",
+          "   .#. #### #####",
+          "       ..#. ####.",
+          "            ..#.."}},
+    // fan, positive flow to the left
+    {29, {".# .#. .#.. ..#..",
+          "#. #.. #### .####",
+          "   .#. #### #####",
+          "       .#.. .####",
+          "            ..#.."}},
+    // fan, positive flow up
+    {30, {".# .#. .##. ..#..",
+          "#. #.# #### .###.",
+          "   ... .##. #####",
+          "       .##. .###.",
+          "            .###."}},
+    // fan, positive flow down
+    {31, {".# ... .##. .###.",
+          "#. #.# .##. .###.",
+          "   .#. #### #####",
+          "       .##. .###.",
+          "            ..#.."}},
+    // annotation: the letter N
+    {42, {"#. ##. #..# #...#",
+          "## #.# ##.# ##..#",
+          "   #.# #.## #.#.#",
+          "       #..# #..##",
+          "            #...#"}},
+    // supply point: ring with a dot
+    {128, {".. ... .... .###.",
+           "#. #.# #..# #...#",
+           "   ... #..# #.#.#",
+           "       .... #...#",
+           "            .###."}},
+    // return point: ring with a cross
+    {129, {".# #.# #..# .###.",
+           ".. .#. .##. ##.##",
+           "   #.# .##. #.#.#",
+           "       #..# ##.##",
+           "            .###."}},
+    // simple air-handling system: box with a cross
+    {130, {".. ### #### #####",
+           "## .#. .##. ##.##",
+           "   ### .##. #.#.#",
+           "       #### ##.##",
+           "            #####"}},
+    // exposure: a person
+    {131, {".# .#. .##. ..#..",
+           ".# ### #### .###.",
+           "   #.# .##. ..#..",
+           "       #..# .#.#.",
+           "            .#.#."}},
+    // second exposure code: a person with arms and legs spread
+    {132, {".# .#. .##. ..#..",
+           ".# ### #### #####",
+           "   ### .##. ..#..",
+           "       #### .#.#.",
+           "            #...#"}},
+    // source/sink: star
+    {133, {".. #.# #..# #.#.#",
+           ".# ### #### .###.",
+           "   #.# #### #####",
+           "       #..# .###.",
+           "            #.#.#"}},
+    // duct-segment icons: the duct with an arrowhead; flow up
+    {154, {"#. ### .#.. .#.#.",
+           "#. .#. #.#. .###.",
+           "   .#. .#.. #####",
+           "       .#.. .#.#.",
+           "            .#.#."}},
+    // flow to the right
+    {155, {"## ..# ..#. ..#..",
+           ".. ### ##.# #####",
+           "   ..# ..#. ..##.",
+           "       .... #####",
+           "            ..#.."}},
+    // flow down
+    {156, {"#. .#. .#.. .#.#.",
+           "#. .#. .#.. .#.#.",
+           "   ### #.#. #####",
+           "       .#.. .###.",
+           "            .#.#."}},
+    // flow to the left
+    {157, {"## #.. .#.. ..#..",
+           ".. ### #.## #####",
+           "   #.. .#.. .##..",
+           "       .... #####",
+           "            ..#.."}},
+    // junction: ring
+    {158, {"## ### #### .###.",
+           "## #.# #..# #...#",
+           "   ### #..# #...#",
+           "       #### #...#",
+           "            .###."}},
+    // junction with a duct up
+    {159, {"## .#. .##. ..#..",
+           "## #.# #..# .#.#.",
+           "   ### #..# #...#",
+           "       #### #...#",
+           "            .###."}},
+    // junction with a duct down
+    {160, {"## ### #### .###.",
+           "## #.# #..# #...#",
+           "   .#. #..# #...#",
+           "       .##. .#.#.",
+           "            ..#.."}},
+    // junction with ducts up and down
+    {161, {"## .#. .##. ..#..",
+           "## #.# #..# .#.#.",
+           "   .#. #..# #...#",
+           "       .##. .#.#.",
+           "            ..#.."}},
+    // terminal: grille
+    {162, {"## ### #### #####",
+           "## ### #### #.#.#",
+           "   ### #### #####",
+           "       #### #.#.#",
+           "            #####"}},
+    // terminal with a duct up
+    {163, {"## .#. .##. ..#..",
+           "## ### #### .###.",
+           "   ### #### #####",
+           "       #### #.#.#",
+           "            #####"}},
+    // terminal with a duct down
+    {164, {"## ### #### #####",
+           "## ### #### #.#.#",
+           "   .#. #### #####",
+           "       .##. .###.",
+           "            ..#.."}},
+    // control node: frame with a centre dot
+    {185, {"## ### .##. #####",
+           "## ### #### #...#",
+           "   ### #### #.#.#",
+           "       .##. #...#",
+           "            #####"}},
+    // phantom control node: empty frame
+    {186, {"## ### #### #####",
+           "## #.# #..# #...#",
+           "   ### #..# #...#",
+           "       #### #...#",
+           "            #####"}},
+    // super node: frame with a cross inside
+    {187, {"## .#. .##. #####",
+           "## #.# #..# ##.##",
+           "   .#. #..# #.#.#",
+           "       .##. ##.##",
+           "            #####"}},
+    // output sub-node: frame with a bar down the middle
+    {188, {"## ### #### #####",
+           "## .#. .##. #.#.#",
+           "   ### .##. #.#.#",
+           "       #### #.#.#",
+           "            #####"}},
+    // input sub-node: filled frame
+    {189, {"## #.# #### #####",
+           "## ### #### #####",
+           "   #.# #### #####",
+           "       #### #####",
+           "            #####"}},
+};
+// clang-format on
+
+// Every row holds each size's pixels at its column, blanks where a size has no such row, and a
+// blank between sizes; a misaligned design fails to compile.
+constexpr bool wellFormed(const SmallDesign& d) {
+  for (std::size_t y = 0; y < d.rows.size(); ++y) {
+    const std::string_view row = d.rows[y];
+    if (row.size() != kSmallRowLength) return false;
+    for (std::size_t i = 0; i < std::size(kSmallSizes); ++i) {
+      const auto s = static_cast<std::size_t>(kSmallSizes[i]);
+      for (std::size_t x = 0; x < s; ++x) {
+        const char c = row[kSmallOffset[i] + x];
+        if (y < s ? (c != '#' && c != '.') : c != ' ') return false;
+      }
+      if (i + 1 < std::size(kSmallSizes) && row[kSmallOffset[i] + s] != ' ') return false;
+    }
+  }
+  return true;
+}
+
+static_assert(std::all_of(std::begin(kSmallDesigns), std::end(kSmallDesigns), wellFormed));
+static_assert([] {
+  for (std::size_t i = 0; i < std::size(kSmallDesigns); ++i)
+    for (std::size_t j = i + 1; j < std::size(kSmallDesigns); ++j)
+      if (kSmallDesigns[i].code == kSmallDesigns[j].code) return false;
+  return true;
+}());
+
+const SmallDesign* smallDesign(std::uint8_t code) {
+  const auto* found = std::find_if(std::begin(kSmallDesigns), std::end(kSmallDesigns),
+                                   [code](const SmallDesign& d) { return d.code == code; });
+  return found == std::end(kSmallDesigns) ? nullptr : found;
+}
+
+Glyph fromSmallDesign(const SmallDesign& d, int s) {
+  const auto size = std::find(std::begin(kSmallSizes), std::end(kSmallSizes), s);
+  const std::size_t offset = kSmallOffset[size - std::begin(kSmallSizes)];
+  Glyph g;
+  for (std::size_t y = 0; y < static_cast<std::size_t>(s); ++y) {
+    const std::string_view pixels = d.rows[y].substr(offset, static_cast<std::size_t>(s));
+    for (std::size_t x = 0; x < pixels.size(); ++x)
+      if (pixels[x] == '#') g.rows[y] |= static_cast<std::uint16_t>(1U << x);
+  }
+  return g;
+}
+
+// Small sizes, for a picture without a design of its own (the letters of the ambient label):
+// the 8 x 8 design sampled on a grid that keeps its outer rows and columns, so frames stay frames.
 Glyph shrunk(const Design& d, int s) {
   Glyph g;
   auto sample = [s](int i) { return (i * 7 * 2 + (s - 1)) / (2 * (s - 1)); };
@@ -256,9 +537,32 @@ Glyph shrunk(const Design& d, int s) {
   return g;
 }
 
-// Small sizes: lines stay lines, one pixel wide through the middle; duct walls keep their two
-// lines at size 5.
-Glyph strokeGlyph(Stroke stroke, int bits, int s) {
+// When the sampling loses every pixel, each block of the 8 x 8 design that has any pixel set is
+// shown, so no picture disappears.
+Glyph blocks(const Design& d, int s) {
+  Glyph g;
+  for (int y = 0; y < s; ++y)
+    for (int x = 0; x < s; ++x)
+      for (int dy = y * 8 / s; dy < (y + 1) * 8 / s; ++dy)
+        for (int dx = x * 8 / s; dx < (x + 1) * 8 / s; ++dx)
+          if (designBit(d, dx, dy))
+            g.rows[static_cast<std::size_t>(y)] |= static_cast<std::uint16_t>(1U << x);
+  return g;
+}
+
+bool isLinkEnd(std::uint8_t code) {
+  return code >= 177 && code <= 180;
+}
+bool isSensorEnd(std::uint8_t code) {
+  return code >= 181 && code <= 184;
+}
+
+// Small sizes: lines stay lines, one pixel wide through the middle; walls keep two pixels at
+// size 4 and duct walls their two lines at size 5. A sensor end carries a dot where the link
+// stops; at size 3 that dot is the middle pixel, so there a plain link end stops short of it.
+Glyph strokeGlyph(std::uint8_t code, int s) {
+  const Stroke stroke = strokeOf(code);
+  const int bits = directionBits(code);
   Glyph g;
   const int m = (s - 1) / 2;
   std::vector<int> across{m};
@@ -273,102 +577,18 @@ Glyph strokeGlyph(Stroke stroke, int bits, int s) {
     ductBend(put, s, bits, inner, outer);
   else
     strokeLines(put, s, bits, across, inner, outer);
-  return g;
-}
-
-// Small sizes: a picture whose sampling lost every pixel shows each block of the 8 x 8 design
-// that has any pixel set, so no icon disappears.
-Glyph blocks(const Design& d, int s) {
-  Glyph g;
-  for (int y = 0; y < s; ++y)
-    for (int x = 0; x < s; ++x)
-      for (int dy = y * 8 / s; dy < (y + 1) * 8 / s; ++dy)
-        for (int dx = x * 8 / s; dx < (x + 1) * 8 / s; ++dx)
-          if (designBit(d, dx, dy))
-            g.rows[static_cast<std::size_t>(y)] |= static_cast<std::uint16_t>(1U << x);
-  return g;
-}
-
-// A small glyph from rows of '#' (set) and '.', the top row first.
-Glyph fromRows(std::initializer_list<std::string_view> rows) {
-  Glyph g;
-  std::size_t y = 0;
-  for (const std::string_view row : rows) {
-    for (std::size_t x = 0; x < row.size(); ++x)
-      if (row[x] == '#') g.rows[y] |= static_cast<std::uint16_t>(1U << x);
-    ++y;
+  if (isLinkEnd(code) && s == 3)
+    g.rows[static_cast<std::size_t>(m)] &= static_cast<std::uint16_t>(~(1U << m));
+  if (isSensorEnd(code) && s == 4)
+    for (int y = 1; y <= 2; ++y)
+      for (int x = 1; x <= 2; ++x) put(x, y);
+  if (isSensorEnd(code) && s == 5) {
+    for (int i = 1; i <= 3; ++i) {
+      put(i, 2);
+      put(2, i);
+    }
   }
   return g;
-}
-
-Glyph transposed(const Glyph& g, int s) {
-  Glyph out;
-  for (int y = 0; y < s; ++y)
-    for (int x = 0; x < s; ++x)
-      if (g.bit(y, x)) out.rows[static_cast<std::size_t>(y)] |= static_cast<std::uint16_t>(1U << x);
-  return out;
-}
-
-Glyph flippedVertically(const Glyph& g, int s) {
-  Glyph out;
-  for (int y = 0; y < s; ++y)
-    out.rows[static_cast<std::size_t>(y)] = g.rows[static_cast<std::size_t>(s - 1 - y)];
-  return out;
-}
-
-Glyph flippedHorizontally(const Glyph& g, int s) {
-  return transposed(flippedVertically(transposed(g, s), s), s);
-}
-
-// An arrow drawn pointing up, turned to a flow direction by flips rather than rotations, so
-// that at even sizes its line stays on the duct's line.
-Glyph pointing(const Glyph& up, int s, int direction) {
-  switch (direction) {
-    case dir::kDown:
-      return flippedVertically(up, s);
-    case dir::kLeft:
-      return transposed(up, s);
-    case dir::kRight:
-      return flippedHorizontally(transposed(up, s), s);
-    default:
-      return up;
-  }
-}
-
-// The flow direction of a fan path or duct-segment icon; 0 for other codes.
-int flowDirection(std::uint8_t code) {
-  switch (code) {
-    case 30:
-    case 154:
-      return dir::kUp;
-    case 28:
-    case 155:
-      return dir::kRight;
-    case 31:
-    case 156:
-      return dir::kDown;
-    case 29:
-    case 157:
-      return dir::kLeft;
-    default:
-      return 0;
-  }
-}
-
-// Fans and duct-segment icons at the sizes where sampling the 8 x 8 arrow loses its direction:
-// fans as arrowheads, segments as the duct's line(s) with a head; nothing for other sizes.
-std::optional<Glyph> smallArrow(std::uint8_t code, int s) {
-  const int direction = flowDirection(code);
-  if (direction == 0) return std::nullopt;
-  const bool fan = code <= 31;
-  std::optional<Glyph> up;
-  if (fan && s == 3) up = fromRows({".#.", "#.#", "..."});
-  if (fan && s == 4) up = fromRows({".##.", "####", ".##.", ".##."});
-  if (!fan && s == 3) up = fromRows({"###", ".#.", ".#."});
-  if (!fan && s == 4) up = fromRows({".#..", "#.#.", ".#..", ".#.."});
-  if (!fan && s == 5) up = fromRows({".#.#.", ".###.", "#####", ".#.#.", ".#.#."});
-  if (!up) return std::nullopt;
-  return pointing(*up, s, direction);
 }
 
 GlyphFont makeFont(int s) {
@@ -384,10 +604,10 @@ GlyphFont makeFont(int s) {
       g = doubled(d);
     } else if (s == 1) {
       if (fromDesign(d) != Glyph{}) g.rows[0] = 1;
-    } else if (const std::optional<Glyph> arrow = smallArrow(c, s)) {
-      g = *arrow;
-    } else if (const Stroke stroke = strokeOf(c); stroke != Stroke::None) {
-      g = strokeGlyph(stroke, directionBits(c), s);
+    } else if (const SmallDesign* small = smallDesign(c)) {
+      g = fromSmallDesign(*small, s);
+    } else if (strokeOf(c) != Stroke::None) {
+      g = strokeGlyph(c, s);
     } else {
       g = shrunk(d, s);
       if (g.empty()) g = blocks(d, s);

@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "SketchFixture.h"
 #include "sketchpad/Bitmap.h"
@@ -78,9 +79,9 @@ TEST(GlyphFonts, TellingGlyphsOfSizeEight) {
   }
 }
 
-// Every line symbol reaches exactly the sides it connects to from size 3 up (a one-pixel line
-// in a cell of two always touches a side); size 16 doubles the size 8 design and size 1 is one
-// pixel.
+// Every line symbol reaches exactly the sides it connects to from size 3 up, so walls, ducts and
+// links of different connection directions differ (a one-pixel line in a cell of two always
+// touches a side); size 16 doubles the size 8 design and size 1 is one pixel.
 TEST(GlyphFonts, LineSymbolsReachTheirSidesAtEverySize) {
   for (const int s : {3, 4, 5, 8, 16}) {
     const GlyphFont& font = glyphFont(s);
@@ -110,23 +111,77 @@ TEST(GlyphFonts, LineSymbolsReachTheirSidesAtEverySize) {
   }
 }
 
-// The icons of one layer differ from each other from size 5 up, and from the duct and control
-// symbols at sizes 8 and 16.
-TEST(GlyphFonts, IconKindsAndFlowDirectionsDiffer) {
-  const std::vector<std::uint8_t> icons = {5,  6,  7,  23,  24,  25,  27,  28,  29,
-                                           30, 31, 42, 128, 129, 130, 131, 132, 133};
-  const std::vector<std::uint8_t> others = {154, 155, 156, 157, 158, 159, 160, 162, 185};
-  auto distinct = [](int s, const std::vector<std::uint8_t>& codes) {
-    for (std::size_t i = 0; i < codes.size(); ++i)
-      for (std::size_t j = i + 1; j < codes.size(); ++j)
-        EXPECT_NE(glyphFont(s)[codes[i]], glyphFont(s)[codes[j]])
-            << "size " << s << ": " << int(codes[i]) << " " << int(codes[j]);
+// The icon codes of each layer, every one a kind of its own, and the line symbols drawn in the
+// same layer (for the icons, the walls they hide).
+struct LayerCodes {
+  const char* layer;
+  std::vector<std::uint8_t> icons;
+  std::vector<std::uint8_t> lines;
+};
+
+std::vector<std::uint8_t> codeRange(int first, int last) {
+  std::vector<std::uint8_t> codes;
+  for (int c = first; c <= last; ++c) codes.push_back(static_cast<std::uint8_t>(c));
+  return codes;
+}
+
+const std::vector<LayerCodes>& layerCodes() {
+  static const std::vector<LayerCodes> layers = {
+      {"Sketch",
+       {5, 6, 7, 23, 24, 25, 27, 28, 29, 30, 31, 42, 128, 129, 130, 131, 132, 133},
+       {11, 12, 14, 15, 16, 17, 18, 19, 20, 21, 22}},
+      {"Ducts", codeRange(154, 164), codeRange(143, 151)},
+      {"Links", codeRange(181, 189), codeRange(168, 180)},
   };
-  distinct(5, icons);
-  std::vector<std::uint8_t> all = icons;
-  all.insert(all.end(), others.begin(), others.end());
-  distinct(8, all);
-  distinct(16, all);
+  return layers;
+}
+
+std::string drawing(const Glyph& g, int s) {
+  std::string out;
+  for (int y = 0; y < s; ++y) {
+    for (int x = 0; x < s; ++x) out += g.bit(x, y) ? '#' : '.';
+    out += '/';
+  }
+  return out;
+}
+
+void expectDistinct(int s, const std::vector<std::uint8_t>& codes, const char* what) {
+  const GlyphFont& font = glyphFont(s);
+  for (std::size_t i = 0; i < codes.size(); ++i)
+    for (std::size_t j = i + 1; j < codes.size(); ++j)
+      EXPECT_NE(font[codes[i]], font[codes[j]])
+          << what << " at size " << s << ": " << int(codes[i]) << " and " << int(codes[j])
+          << " both " << drawing(font[codes[i]], s);
+}
+
+// Within a layer every icon kind, fan and segment direction has a glyph of its own from size 3
+// up, and no icon looks like a line symbol of its layer; at sizes 8 and 16 the icons of all
+// layers differ from each other as well.
+TEST(GlyphFonts, IconKindsDifferFromSizeThree) {
+  const struct {
+    int size;
+    bool acrossLayers;
+  } sizes[] = {{3, false}, {4, false}, {5, false}, {8, true}, {16, true}};
+  for (const auto& size : sizes) {
+    const GlyphFont& font = glyphFont(size.size);
+    std::vector<std::uint8_t> all;
+    for (const LayerCodes& layer : layerCodes()) {
+      expectDistinct(size.size, layer.icons, layer.layer);
+      for (const std::uint8_t icon : layer.icons)
+        for (const std::uint8_t line : layer.lines)
+          EXPECT_NE(font[icon], font[line])
+              << layer.layer << " at size " << size.size << ": icon " << int(icon)
+              << " drawn as line " << int(line) << ", " << drawing(font[icon], size.size);
+      all.insert(all.end(), layer.icons.begin(), layer.icons.end());
+    }
+    if (size.acrossLayers) expectDistinct(size.size, all, "all layers");
+  }
+}
+
+// At size 2 the main kinds of the Sketch layer still differ: zone, phantom, ambient, flow path,
+// air-handling system, source/sink and exposure.
+TEST(GlyphFonts, MainIconKindsDifferAtSizeTwo) {
+  expectDistinct(2, {5, 6, 7, 23, 130, 133, 131}, "main kinds");
 }
 
 // Fans and duct-segment icons show their flow direction at every size from 3 up, and a
