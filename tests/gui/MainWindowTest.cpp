@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "OffscreenTest.h"
 #include "ProblemsDialog.h"
 #include "QtUi.h"
 #include "SketchPadWidget.h"
@@ -34,18 +35,8 @@ void click(QWidget* w, QPoint at) {
   QApplication::sendEvent(w, &event);
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::OffscreenTest {
  protected:
-  static void SetUpTestSuite() {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "test_gui";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<QApplication>(argc, argv);
-  }
-  static void TearDownTestSuite() { app_.reset(); }
-
-  static inline std::unique_ptr<QApplication> app_;
   QtUi ui;
   Session session{ui};
   ProjectLife life{session};

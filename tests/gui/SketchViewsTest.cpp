@@ -10,6 +10,7 @@
 
 #include "MainWindow.h"
 #include "NavigatorWindow.h"
+#include "OffscreenTest.h"
 #include "QtUi.h"
 #include "SketchPadWidget.h"
 #include "app/Session.h"
@@ -17,17 +18,8 @@
 namespace mz {
 namespace {
 
-class SketchViewsTest : public ::testing::Test {
+class SketchViewsTest : public test::OffscreenTest {
  protected:
-  static void SetUpTestSuite() {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "test_gui_views";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<QApplication>(argc, argv);
-  }
-  static void TearDownTestSuite() { app_.reset(); }
-
   void SetUp() override {
     session.config.maximizeAtStart = 0;
     window = std::make_unique<MainWindow>(session, ui, life);
@@ -42,7 +34,6 @@ class SketchViewsTest : public ::testing::Test {
     QApplication::sendEvent(pad, &event);
   }
 
-  static inline std::unique_ptr<QApplication> app_;
   QtUi ui;
   Session session{ui};
   ProjectLife life{session};
