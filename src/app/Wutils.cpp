@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "app/Folders.h"
+#include "app/Prjinout.h"
 #include "model/Project.h"
 
 namespace mz {
@@ -70,7 +71,6 @@ std::optional<fs::path> projectFileOf(int command, const Project& project,
   const FileCommand* c = findCommand(command);
   if (!c) return std::nullopt;
   const ProjectSettings& s = project.settings;
-  const bool untitled = s.name.empty() || s.name.front() == ' ';
   const fs::path folder = s.path.empty() ? startDirectory : fs::path(s.path);
   auto named = [&](const std::string& name) -> std::optional<fs::path> {
     if (name.empty() || name == kNoFile) return std::nullopt;
@@ -92,7 +92,7 @@ std::optional<fs::path> projectFileOf(int command, const Project& project,
       if (files.logFile.empty()) return std::nullopt;
       return files.logFile;
     case Source::Extension: {
-      if (untitled) return std::nullopt;
+      if (isUntitled(s.name)) return std::nullopt;
       const fs::path lower = folder / (s.name + c->extension);
       const fs::path capital = folder / (s.name + upper(c->extension));
       return !present(lower) && present(capital) ? capital : lower;
